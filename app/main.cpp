@@ -1,0 +1,27 @@
+#include "app/DllHardening.h"
+#include "app/mainwindow.h"
+#include "gui/Application.h"
+#include "gui/MessageBox.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    HardenDllLoading();
+
+    gui::Application application;  // also COM for this thread, single-threaded apartment
+    application.SetTitle(L"KORdex telepítő");
+    try {
+        // Created first, the main window is the application's main window and
+        // owns the task-bar button: closing it ends the program.
+        TfrmMain mainForm;
+        frmMain = &mainForm;
+        mainForm.Show();
+        application.Run();
+        frmMain = nullptr;
+    } catch (...) {
+        // Only the creation of the windows can get here; handlers report their own errors.
+        application.ShowException();
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,37 @@
+// The application object: COM for the UI thread, the title of the default
+// error box, and the message loop.
+#pragma once
+
+#include "gui/Handles.h"
+
+#include <string>
+
+namespace gui {
+
+class Application {
+public:
+    Application();
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The one running application; window procedures report errors through it.
+    static Application& Current();
+
+    void SetTitle(std::wstring title) { title_ = std::move(title); }
+    const std::wstring& Title() const { return title_; }
+
+    // Shows the exception being handled in the default error box; call it
+    // from a catch block. The program runs on afterwards.
+    void ShowException() const;
+
+    // Runs the message loop until Terminate is called or the main window closes.
+    void Run();
+    void Terminate();
+
+private:
+    ComApartment com_;
+    std::wstring title_;
+};
+
+}  // namespace gui

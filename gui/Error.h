@@ -1,0 +1,31 @@
+// The one exception type of the program: a message meant for the user.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+namespace gui {
+
+class Error : public std::exception {
+public:
+    explicit Error(std::wstring message) : message_(std::move(message)) {}
+    const std::wstring& message() const { return message_; }
+    const char* what() const noexcept override { return "KORdex error"; }
+
+private:
+    std::wstring message_;
+};
+
+// The system's own description of an error code, without the line break the
+// system puts at its end.
+std::wstring SystemErrorText(DWORD code);
+
+// Raises the last platform error, its system text prefixed by what failed.
+[[noreturn]] void ThrowLastError(const std::wstring& what);
+
+// The message of the exception being handled, for any exception type.
+std::wstring CurrentExceptionMessage();
+
+}  // namespace gui

@@ -1,0 +1,34 @@
+// A window whose messages go to a C++ object. The static procedure is the
+// boundary: no exception leaves it; an uncaught one is shown in the
+// application's default error box and the program runs on.
+#pragma once
+
+#include <windows.h>
+
+namespace gui {
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Handle() const { return handle_; }
+
+protected:
+    // Registers the window class once per process.
+    static void RegisterClassOnce(const wchar_t* className, HICON icon, HICON smallIcon);
+
+    void CreateHandle(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
+                      const RECT& bounds, HWND owner);
+
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND handle_ = nullptr;
+};
+
+}  // namespace gui

@@ -1,0 +1,193 @@
+#!/usr/bin/env bash
+# The test bench: a screen of our own (Xvfb) and Wine prefixes of our own,
+# all under build/bench, so that no run touches the user's home or display.
+#
+#   scripts/bench.sh start   screen up, template prefixes made (CTest's fixture)
+#   scripts/bench.sh stop    screen and Wine servers down
+#
+# Sourced, it gives the functions below to the test scripts.
+
+KORDEX_ROOT=${KORDEX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+KORDEX_BUILD=${KORDEX_BUILD:-$KORDEX_ROOT/build}
+BENCH=$KORDEX_BUILD/bench
+# Permission tests run as this unprivileged user: as root, Wine lets every
+# write through whatever the file's attributes or the folder's mode say.
+TEST_USER=kordex-tester
+WINE_OVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+
+bench_fail() {
+  echo "bench: $*" >&2
+  exit 1
+}
+
+bench_display() {
+  [[ -s $BENCH/display ]] || bench_fail "no screen: run 'scripts/bench.sh start' first"
+  cat "$BENCH/display"
+}
+
+# Fails loudly unless the bench's screen answers: without one, message boxes
+# return at once and a GUI test could pass having shown nothing.
+bench_require_display() {
+  local display
+  display=$(bench_display)
+  xdpyinfo -display "$display" >/dev/null 2>&1 || bench_fail "the screen $display does not answer"
+}
+
+bench_start_screen() {
+  mkdir -p "$BENCH"
+  if [[ -s $BENCH/display ]] && xdpyinfo -display "$(cat "$BENCH/display")" >/dev/null 2>&1; then
+    return 0
+  fi
+  local n
+  for n in $(seq 91 140); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -nolisten tcp -screen 0 1280x1024x24 -dpi 96 </dev/null >"$BENCH/xvfb.log" 2>&1 &
+    echo $! >"$BENCH/xvfb.pid"
+    local i
+    for i in $(seq 1 100); do
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        echo ":$n" >"$BENCH/display"
+        return 0
+      fi
+      kill -0 "$(cat "$BENCH/xvfb.pid")" 2>/dev/null || break
+      sleep 0.05
+    done
+  done
+  bench_fail "could not start Xvfb (see $BENCH/xvfb.log)"
+}
+
+bench_stop_screen() {
+  if [[ -s $BENCH/xvfb.pid ]]; then
+    kill "$(cat "$BENCH/xvfb.pid")" 2>/dev/null || true
+  fi
+  rm -f "$BENCH/xvfb.pid" "$BENCH/display"
+}
+
+# Runs a command as the owner of a prefix (root, or the test user).
+bench_as_owner() {
+  local prefix=$1
+  shift
+  local owner
+  owner=$(stat -c %u "$prefix")
+  if [[ $owner == "$(id -u)" ]]; then
+    "$@"
+  else
+    setpriv --reuid="$owner" --regid="$(stat -c %g "$prefix")" --clear-groups "$@"
+  fi
+}
+
+# Runs a Wine command (wine, wineserver, wineboot) in a prefix, as its owner,
+# with the prefix's own home so that nothing reaches the real one.
+bench_wine() {
+  local prefix=$1
+  shift
+  bench_as_owner "$prefix" env WINEPREFIX="$prefix" WINEARCH=win32 HOME="$prefix/home" \
+    WINEDLLOVERRIDES="$WINE_OVERRIDES" WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+    DISPLAY="$(cat "$BENCH/display" 2>/dev/null)" "$@"
+}
+
+# Wine's server for the prefix, started detached: a server that inherits a
+# pipe keeps the pipe open for ever.
+bench_server() {
+  bench_wine "$1" wineserver -p </dev/null >/dev/null 2>&1 || true
+}
+
+bench_stop_server() {
+  [[ -d $1 ]] && bench_wine "$1" wineserver -k </dev/null >/dev/null 2>&1
+  true
+}
+
+bench_ensure_test_user() {
+  id "$TEST_USER" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$TEST_USER"
+}
+
+# Makes the template prefix for an owner once: a 32-bit prefix with real
+# shell folders inside it, Wine's own fonts, no desktop integration, no crash
+# dialog and no window-manager stalls.
+bench_make_template() {
+  local template=$1 owner=$2
+  [[ -f $template/.complete ]] && return 0
+  rm -rf "$template"
+  mkdir -p "$template/home"
+  if [[ $owner != root ]]; then
+    chown -R "$owner:" "$template"
+  fi
+  bench_wine "$template" wineboot -i </dev/null >"$BENCH/wineboot-$owner.log" 2>&1 ||
+    bench_fail "wineboot failed for $owner (see $BENCH/wineboot-$owner.log)"
+  bench_as_owner "$template" cp /usr/share/wine/fonts/* "$template/drive_c/windows/Fonts/"
+  local link
+  for link in "$template"/drive_c/users/*/*; do
+    if [[ -L $link ]]; then
+      rm "$link"
+      bench_as_owner "$template" mkdir -p "$link"
+    fi
+  done
+  bench_wine "$template" wine regedit /S 'Z:'"${KORDEX_ROOT//\//\\}"'\tests\bench\base.reg' </dev/null ||
+    bench_fail "could not import the base registry settings"
+  bench_wine "$template" wineserver -w
+  bench_as_owner "$template" touch "$template/.complete"
+}
+
+bench_templates() {
+  bench_ensure_test_user
+  mkdir -p "$BENCH"
+  chmod 755 "$BENCH"
+  bench_make_template "$BENCH/template-root" root
+  bench_make_template "$BENCH/template-user" "$TEST_USER"
+}
+
+# A fresh prefix for one test, copied from a template: `bench_prefix NAME
+# [user]`. Drive Z: (the whole Linux root) is replaced by K: for the build
+# folder, which holds the installer and the test programs.
+bench_prefix() {
+  local name=$1 who=${2:-root}
+  local prefix=$BENCH/prefixes/$name
+  bench_stop_server "$prefix"
+  rm -rf "$prefix"
+  mkdir -p "$BENCH/prefixes"
+  cp -a "$BENCH/template-$who" "$prefix"
+  rm -f "$prefix/dosdevices/z:"
+  ln -s "$KORDEX_BUILD" "$prefix/dosdevices/k:"
+  bench_server "$prefix"
+  echo "$prefix"
+}
+
+# Maps a Linux folder as a drive letter in a prefix: `bench_map PREFIX d: DIR`.
+bench_map() {
+  rm -f "$1/dosdevices/$2"
+  ln -s "$3" "$1/dosdevices/$2"
+}
+
+# Sets the scenario's registry values in a prefix:
+#   bench_reg PREFIX KEY NAME TYPE DATA     (TYPE as `reg add` takes it)
+#   bench_reg PREFIX KEY NAME delete
+bench_reg() {
+  local prefix=$1 key=$2 name=$3 type=$4
+  if [[ $type == delete ]]; then
+    bench_wine "$prefix" wine reg delete "$key" /v "$name" /f </dev/null >/dev/null 2>&1
+    return 0
+  fi
+  bench_wine "$prefix" wine reg add "$key" /v "$name" /t "$type" /d "$5" /f </dev/null >/dev/null ||
+    bench_fail "could not set $key\\$name"
+}
+
+# The user name Wine made the profile for, inside a prefix.
+bench_profile_user() {
+  basename "$(find "$1/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -1)"
+}
+
+case "${1:-}" in
+  start)
+    set -euo pipefail
+    bench_start_screen
+    bench_templates
+    echo "bench: screen $(bench_display), prefixes in $BENCH"
+    ;;
+  stop)
+    for p in "$BENCH"/prefixes/* "$BENCH"/template-*; do
+      [[ -d $p ]] && bench_stop_server "$p"
+    done
+    bench_stop_screen
+    echo "bench: stopped"
+    ;;
+esac

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs everything the installer needs to be built, run and tested on a
+# Debian 12 machine, as root. Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+packages=(
+  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  cmake ninja-build
+  wine wine32:i386 wine64 fonts-wine
+  xvfb x11-utils xdotool imagemagick
+  doctest-dev
+  python3 locales
+)
+
+missing=()
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  need_update=1
+fi
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Wine needs a generated UTF-8 locale, or non-ASCII file names break.
+if ! locale -a 2>/dev/null | grep -qi '^C\.utf-\?8$'; then
+  echo "setup: no C.UTF-8 locale available" >&2
+  exit 1
+fi
+echo "setup: ready"
