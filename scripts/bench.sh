@@ -93,8 +93,9 @@ bench_server() {
 }
 
 bench_stop_server() {
-  [[ -d $1 ]] && bench_wine "$1" wineserver -k </dev/null >/dev/null 2>&1
-  true
+  if [[ -d $1 ]]; then
+    bench_wine "$1" wineserver -k </dev/null >/dev/null 2>&1 || true
+  fi
 }
 
 bench_ensure_test_user() {
@@ -181,6 +182,7 @@ case "${1:-}" in
     set -euo pipefail
     bench_start_screen
     bench_templates
+    bench_prefix unit >/dev/null
     echo "bench: screen $(bench_display), prefixes in $BENCH"
     ;;
   stop)

@@ -65,12 +65,6 @@ def linear(x0, y0, x1, y1, *stops):
     return paint
 
 
-def radial(cx, cy, r, *stops):
-    """Radial gradient: same stops idea, t = distance / r."""
-    lin = linear(0, 0, 1, 0, *stops)
-    return lambda x, y: lin(math.hypot(x - cx, y - cy) / r, 0)
-
-
 class Canvas:
     """RGBA image kept premultiplied in floats; converted to straight alpha on output."""
 
@@ -201,14 +195,15 @@ def blur(cov, w, h, radius, passes=3):
     return cov
 
 
-def pixel_map(rows, x0, y0):
-    """Coverage shape from a tiny bitmap: '#' full pixel, '+' half, '.' empty.
-    Used where a design must sit exactly on whole pixels (16 px icon)."""
+def pixel_map(rows, x0, y0, full='#', half='+'):
+    """Pixels of a tiny bitmap: `full` chars are whole pixels, `half` chars
+    half-covered, anything else empty.  Used where a design must sit exactly
+    on whole pixels (16 px icon)."""
     shape = []
     for j, row in enumerate(rows):
         for i, ch in enumerate(row):
-            if ch != '.':
-                shape.append((x0 + i, y0 + j, 1.0 if ch == '#' else 0.5))
+            if ch in (full, half):
+                shape.append((x0 + i, y0 + j, 1.0 if ch == full else 0.5))
     return shape
 
 
@@ -296,8 +291,7 @@ def stroke(pts, width, closed=False, cap='round'):
             x0, y0, x1, y1 = x0 - ex, y0 - ey, x1 + ex, y1 + ey
         out.append([(x0 + nx, y0 + ny), (x1 + nx, y1 + ny), (x1 - nx, y1 - ny), (x0 - nx, y0 - ny)])
     if cap == 'round' or closed:
-        joints = pts if closed else pts
-        for x, y in joints:
+        for x, y in pts:
             out += circle(x, y, hw)
     return out
 
@@ -318,10 +312,6 @@ def rotate(shape, deg, cx, cy):
     c, s = math.cos(math.radians(deg)), math.sin(math.radians(deg))
     return [[(cx + (x - cx) * c - (y - cy) * s, cy + (x - cx) * s + (y - cy) * c) for x, y in pts]
             for pts in shape]
-
-
-def scale(shape, k, cx=0.0, cy=0.0):
-    return [[(cx + (x - cx) * k, cy + (y - cy) * k) for x, y in pts] for pts in shape]
 
 
 # ===========================================================================
@@ -499,12 +489,12 @@ def btn_desktop():
 def btn_browse():
     cv = Canvas(64, 64)
     folder_back(cv)
-    # papers sticking out between the back and the front, fanned at angles
-    for (cx, cy, rot) in ((19.0, 20.0, -16.0), (31.0, 18.0, -2.0), (42.0, 20.0, 13.0)):
-        x0, y0 = cx - 11, cy - 14
-        lines = [(y0 + 5 + 4 * k, x0 + 4, x0 + 18 - (k % 2) * 4) for k in range(4)]
-        page(cv, x0, y0, x0 + 22, y0 + 30, lines=lines, rot=rot, title=False, shadow=True,
-             line_col='#93a3bb')
+    # papers sticking out between the back and the front, fanned at angles;
+    # kept right of the tab so the folder shape still reads
+    for (cx, cy, rot) in ((27.0, 21.0, -19.0), (37.5, 19.0, -2.0), (47.0, 22.0, 17.0)):
+        x0, y0 = cx - 10, cy - 14
+        lines = [(y0 + 5 + 4 * k, x0 + 4, x0 + 16 - (k % 2) * 4) for k in range(4)]
+        page(cv, x0, y0, x0 + 20, y0 + 28, lines=lines, rot=rot, title=False, line_col='#93a3bb')
     folder_front(cv)
     # one loose sheet slipping out over the front edge
     x0, y0 = 33.0, 33.0
@@ -548,11 +538,13 @@ def down_arrow(cx, top, base, tip, shaft, head):
 # 16 and 32 are laid out by hand on whole pixels with chunkier strokes, so the
 # K keeps solid 2-4 px stems and the arrow stays a clear shape.
 ICON_LAYOUT = {
-    128: dict(badge=(6, 6, 112, 112, 20), border=2.5, k=(25, 22, 84, 92, 21, 22),
-              disc=(100, 100, 25), ring=4.0, arrow=(-15, 0, 15, 6, 13)),
+    128: dict(badge=(6, 6, 112, 112, 20), border=2.5, k=(22, 20, 80, 88, 20, 21),
+              disc=(101, 101, 24), ring=3.5, arrow=(-14, 0, 14, 5.5, 12.5)),
     32: dict(badge=(1, 1, 28, 28, 5), border=1, k=(6, 5, 21, 23, 5, 5.5),
              disc=(24, 24, 7.5), ring=1.2, arrow=(-5, 0, 5, 1.5, 4)),
-    16: dict(badge=(0, 0, 14, 14, 3), border=1, disc=(12, 12, 4.0), ring=0,
+    # 16 px: no room for a disc around the arrow, so the arrow itself is
+    # green with a dark rim ('o'), drawn pixel by pixel.
+    16: dict(badge=(0, 0, 14, 14, 3), border=1,
              k_pixels=(2, 2, ['##...##+',
                               '##..##+.',
                               '##.##+..',
@@ -562,11 +554,14 @@ ICON_LAYOUT = {
                               '##.+##..',
                               '##..+##.',
                               '##...+##']),
-             arrow_pixels=(9, 9, ['..##..',
-                                  '..##..',
-                                  '######',
-                                  '.####.',
-                                  '..##..'])),
+             arrow_pixels=(8, 8, ['..oooo..',
+                                  '..o##o..',
+                                  '..o##o..',
+                                  'ooo##ooo',
+                                  'o######o',
+                                  '.o####o.',
+                                  '..o##o..',
+                                  '...oo...'])),
 }
 
 
@@ -597,6 +592,12 @@ def icon(size):
         cv.shadow(k, 0, max(1.0, 1.5 * u), 1, 0.3, '#0a2050')
         cv.fill(k, '#ffffff')
 
+    if 'arrow_pixels' in L:
+        x0, y0, rows = L['arrow_pixels']
+        fill_pixels(cv, pixel_map(rows, x0, y0, full='o'), '#145a1c')
+        fill_pixels(cv, pixel_map(rows, x0, y0), '#3cc03c')
+        return cv
+
     # green disc with a white down arrow: "install"
     cx, cy, r = (v * u for v in L['disc'])
     ring = L['ring'] * u
@@ -606,11 +607,8 @@ def icon(size):
         cv.fill(circle(cx, cy, r), '#ffffff')
     green = circle(cx, cy, r - ring)
     cv.fill(green, linear(0, cy - r, 0, cy + r, (0, '#74d860'), (1, '#1c9229')))
-    if 'arrow_pixels' in L:
-        fill_pixels(cv, pixel_map(L['arrow_pixels'][2], *L['arrow_pixels'][:2]), '#ffffff')
-    else:
-        top, base, tip, shaft, head = (v * u for v in L['arrow'])
-        cv.fill(down_arrow(cx, cy + top, cy + base, cy + tip, shaft, head), '#ffffff')
+    top, base, tip, shaft, head = (v * u for v in L['arrow'])
+    cv.fill(down_arrow(cx, cy + top, cy + base, cy + tip, shaft, head), '#ffffff')
     ow = max(0.9, 1.3 * u)
     cv.fill(frame(circle(cx, cy, r), circle(cx, cy, r - ow)), '#145a1c', rule='evenodd')
     return cv
