@@ -68,13 +68,17 @@ struct LocalMemoryTraits {
 };
 using LocalMemory = Unique<LocalMemoryTraits>;
 
+template <typename Object>
 struct GdiObjectTraits {
-    using Value = HGDIOBJ;
+    using Value = Object;
     static Value empty() { return nullptr; }
     static bool valid(Value v) { return v != nullptr; }
     static void close(Value v) { DeleteObject(v); }
 };
-using GdiObject = Unique<GdiObjectTraits>;
+using GdiObject = Unique<GdiObjectTraits<HGDIOBJ>>;
+using GdiFont = Unique<GdiObjectTraits<HFONT>>;
+using GdiBitmap = Unique<GdiObjectTraits<HBITMAP>>;
+using GdiBrush = Unique<GdiObjectTraits<HBRUSH>>;
 
 struct ModuleTraits {
     using Value = HMODULE;

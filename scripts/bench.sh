@@ -83,7 +83,7 @@ bench_wine() {
   shift
   bench_as_owner "$prefix" env WINEPREFIX="$prefix" WINEARCH=win32 HOME="$prefix/home" \
     WINEDLLOVERRIDES="$WINE_OVERRIDES" WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8 \
-    DISPLAY="$(cat "$BENCH/display" 2>/dev/null)" "$@"
+    DISPLAY="${KORDEX_DISPLAY:-$(cat "$BENCH/display" 2>/dev/null)}" "$@"
 }
 
 # Wine's server for the prefix, started detached: a server that inherits a

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts the installer under Wine, in a prefix of its own
+# under build/bench/prefixes/run. With a working display the installer opens
+# there; without one it runs on a screen of its own (Xvfb), a screenshot is
+# saved and the installer is closed again.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
+source "$root/scripts/bench.sh"
+
+headless=1
+if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then
+  headless=0
+  export KORDEX_DISPLAY=$DISPLAY
+else
+  # Reuse the bench's screen if a test run has one up; stop only our own.
+  [[ -s $BENCH/display ]] && own_screen=0 || own_screen=1
+  bench_start_screen
+fi
+bench_ensure_test_user
+mkdir -p "$BENCH" && chmod 755 "$BENCH"
+bench_make_template "$BENCH/template-root" root
+prefix=$(bench_prefix run)
+
+if ((!headless)); then
+  echo "run: starting the installer on $DISPLAY (prefix $prefix)"
+  bench_wine "$prefix" wine 'K:\KORdexSetup.exe' </dev/null
+  bench_stop_server "$prefix"
+  exit 0
+fi
+
+bench_wine "$prefix" wine 'K:\KORdexSetup.exe' </dev/null >/dev/null 2>&1 &
+display=$(bench_display)
+if ! DISPLAY=$display timeout 30 xdotool search --sync --onlyvisible --name 'KORdex v1.2' >/dev/null; then
+  bench_stop_server "$prefix"
+  bench_fail "the installer's window did not appear"
+fi
+# Let the first paint finish before the picture is taken.
+DISPLAY=$display xdotool sleep 0.5
+shot=$KORDEX_BUILD/screenshot.png
+DISPLAY=$display import -window root "$shot"
+bench_stop_server "$prefix"
+((own_screen)) && bench_stop_screen
+echo "run: no display here, so the installer ran on a screen of its own; screenshot: $shot"
