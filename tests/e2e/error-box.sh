@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# An error that no handler catches is shown in the default error box (the
+# application's title, error icon, one OK button, the full-stop rule) and the
+# program runs on; an error in the show event does not keep the window hidden.
+source "$(dirname "$0")/lib.sh"
+prefix=$(e2e_prefix)
+
+e2e_drive "$prefix" <<'SCRIPT'
+start K:\tests\errors\throwing_window.exe
+window "Hibadoboz próba"
+click #100
+msgbox "KORdex telepítő" "Resource 7 not found." 1 icon=error
+click #101
+msgbox "KORdex telepítő" "Invalid data type for 'ProductName'" 1 icon=error
+click #102
+msgbox "KORdex telepítő" "Már van pont." 1 icon=error
+click #103
+msgbox "KORdex telepítő" "Kérdés?." 1 icon=error
+click #104
+msgbox "KORdex telepítő" "Figyelem!" 1 icon=error
+click #105
+msgbox "KORdex telepítő" "Zárójelben (ez)" 1 icon=error
+click #200
+msgbox "KORdex telepítő" "Standard library error." 1 icon=error
+# Still running and answering.
+click #300
+expect-text #300 "1"
+close
+wait-exit 0
+SCRIPT
+
+e2e_drive "$prefix" <<'SCRIPT'
+start K:\tests\errors\throwing_window.exe show
+msgbox "KORdex telepítő" "Hiba a megjelenítéskor." 1 icon=error
+window "Hibadoboz próba"
+expect-visible #300 yes
+click #300
+expect-text #300 "1"
+close
+wait-exit 0
+SCRIPT

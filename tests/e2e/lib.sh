@@ -1,0 +1,59 @@
+# Sourced by every end-to-end scenario: a fresh prefix for the scenario, the
+# driver to run scripts in it, and checks on the Linux side.
+set -euo pipefail
+KORDEX_ROOT=${KORDEX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+source "$KORDEX_ROOT/scripts/bench.sh"
+bench_require_display
+
+E2E_NAME=$(basename "$0" .sh)
+E2E_PREFIXES=()
+DRIVER='K:\tests\e2e\driver\driver.exe'
+INSTALLER='K:\KORdexSetup.exe'
+MAIN_CAPTION='KORdex v1.2 - program telepítő'
+
+# Prefixes of a scenario that passed are removed; a failed one's are kept
+# for a look.
+e2e_finish() {
+  local status=$? prefix
+  for prefix in "${E2E_PREFIXES[@]}"; do
+    bench_stop_server "$prefix"
+    ((status == 0)) && rm -rf "$prefix"
+  done
+  if ((status == 0)); then echo "$E2E_NAME: passed"; else echo "$E2E_NAME: FAILED"; fi
+}
+trap e2e_finish EXIT
+
+# A fresh prefix for this scenario: `e2e_prefix [root|user] [suffix]`.
+e2e_prefix() {
+  local who=${1:-root} name=$E2E_NAME${2:+-$2}
+  local prefix
+  prefix=$(bench_prefix "$name" "$who")
+  E2E_PREFIXES+=("$prefix")
+  echo "$prefix"
+}
+
+# Runs a driver script, read from stdin, in a prefix:
+# `e2e_drive PREFIX [NAME=VALUE...]`. INSTALLER and CAPTION are predefined.
+e2e_drive() {
+  local prefix=$1
+  shift
+  local script=$prefix/drive_c/scenario.txt log=$prefix/driver.log
+  cat >"$script"
+  chown --reference="$prefix" "$script"
+  local status=0
+  bench_wine "$prefix" wine "$DRIVER" 'C:\scenario.txt' INSTALLER="$INSTALLER" CAPTION="$MAIN_CAPTION" "$@" \
+    </dev/null >"$log" 2>&1 || status=$?
+  cat "$log"
+  return $status
+}
+
+# The Linux path of a Windows path on drive C: of a prefix.
+e2e_c() {
+  local path=${2#[Cc]:}
+  echo "$1/drive_c${path//\\//}"
+}
+
+e2e_fail() {
+  echo "$E2E_NAME: $*" >&2
+  exit 1
+}
