@@ -182,7 +182,9 @@ case "${1:-}" in
     set -euo pipefail
     bench_start_screen
     bench_templates
-    bench_prefix unit >/dev/null
+    unit=$(bench_prefix unit)
+    # A folder the unit tests may only read.
+    mkdir -p "$unit/drive_c/kordex-readonly" && chmod 555 "$unit/drive_c/kordex-readonly"
     echo "bench: screen $(bench_display), prefixes in $BENCH"
     ;;
   stop)
