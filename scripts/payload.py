@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Writes the resource script and the checksum table of the installer's payload.
+
+usage: payload.py PAYLOAD_DIR OUT_RC OUT_HEADER
+
+The five items are taken from PAYLOAD_DIR under their target names; a missing
+item stops the build with a message naming it. Each item's CRC-32 goes into
+the header, so that the installer can tell a damaged item before writing it.
+"""
+import os
+import sys
+import zlib
+
+# Resource id, target file name: the order in which the installer writes them.
+ITEMS = [
+    (1, "kordex.exe"),
+    (2, "datacore.kdx"),
+    (3, "libeay32.dll"),
+    (4, "ssleay32.dll"),
+    (5, "olvass_el.txt"),
+]
+
+
+def crc32_of(path):
+    crc = 0
+    with open(path, "rb") as f:
+        for block in iter(lambda: f.read(1 << 20), b""):
+            crc = zlib.crc32(block, crc)
+    return crc
+
+
+def main():
+    if len(sys.argv) != 4:
+        sys.exit(__doc__)
+    folder, out_rc, out_header = sys.argv[1:]
+    missing = [name for _, name in ITEMS if not os.path.isfile(os.path.join(folder, name))]
+    if missing:
+        sys.exit("payload: missing in %s: %s" % (folder, ", ".join(missing)))
+
+    rc = ["// Generated from %s: the payload items as raw-data resources." % folder]
+    header = [
+        "// Generated from the payload folder: each item's CRC-32.",
+        "#pragma once",
+        "",
+        "#include <cstdint>",
+        "",
+        "constexpr std::uint32_t kPayloadChecksums[] = {",
+    ]
+    for ident, name in ITEMS:
+        path = os.path.abspath(os.path.join(folder, name))
+        rc.append('%d RCDATA "%s"' % (ident, path.replace("\\", "/")))
+        header.append("    0x%08Xu,  // %d %s, %d bytes" % (crc32_of(path), ident, name, os.path.getsize(path)))
+    header.append("};")
+
+    for path, lines in ((out_rc, rc), (out_header, header)):
+        text = "\n".join(lines) + "\n"
+        # Unchanged output keeps its time stamp, so nothing rebuilds for nothing.
+        if not os.path.exists(path) or open(path).read() != text:
+            with open(path, "w") as f:
+                f.write(text)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,36 @@
+#include "support/Crc32.h"
+
+#include <doctest.h>
+
+#include <cstring>
+#include <vector>
+
+TEST_CASE("the checksum agrees with zlib's CRC-32 on known inputs") {
+    struct Case {
+        const char* text;
+        std::uint32_t crc;
+    };
+    const Case cases[] = {
+        {"", 0x00000000u},
+        {"a", 0xE8B7BE43u},
+        {"123456789", 0xCBF43926u},
+        {"The quick brown fox jumps over the lazy dog", 0x414FA339u},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(c.text);
+        CHECK(Crc32(c.text, std::strlen(c.text)) == c.crc);
+    }
+}
+
+TEST_CASE("one changed byte anywhere changes the checksum, also in the unaligned tail") {
+    std::vector<unsigned char> data(1027);
+    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<unsigned char>(i * 7);
+    const std::uint32_t original = Crc32(data.data(), data.size());
+    for (size_t at : {size_t{0}, size_t{5}, size_t{512}, size_t{1026}}) {
+        CAPTURE(at);
+        data[at] ^= 0x01;
+        CHECK(Crc32(data.data(), data.size()) != original);
+        data[at] ^= 0x01;
+    }
+    CHECK(Crc32(data.data(), data.size()) == original);
+}
