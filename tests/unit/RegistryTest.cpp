@@ -1,4 +1,4 @@
-#include "app/Registry.h"
+#include "support/Registry.h"
 #include "gui/Error.h"
 
 #include <doctest.h>

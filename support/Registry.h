@@ -1,4 +1,4 @@
-// Read-only registry access of the installer.
+// Read-only registry access.
 #pragma once
 
 #include <windows.h>

@@ -1,0 +1,78 @@
+#include "support/FastShellLink.h"
+
+#include "gui/Error.h"
+#include "gui/Handles.h"
+#include "support/Registry.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+namespace {
+
+const wchar_t kShellFolders[] = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+const wchar_t* ValueNameOf(TFastShellFolder folder) {
+    switch (folder) {
+    case sfDesktop: return L"Desktop";
+    case sfStartMenu: return L"Start Menu";
+    case sfProgramsMenu: return L"Programs";
+    case sfStartup: return L"Startup";
+    case sfMyDocuments: return L"Personal";
+    }
+    return L"Desktop";
+}
+
+// Creates every folder on the way: the path up to and including each backslash.
+void CreateFoldersAlong(const std::wstring& path) {
+    for (size_t at = path.find(L'\\'); at != std::wstring::npos; at = path.find(L'\\', at + 1))
+        CreateDirectoryW(path.substr(0, at + 1).c_str(), nullptr);
+}
+
+std::wstring GuidText(REFGUID guid) {
+    wchar_t text[40];
+    StringFromGUID2(guid, text, 40);
+    return text;
+}
+
+template <typename Interface>
+gui::ComPtr<Interface> Query(IUnknown* object, REFIID iid) {
+    gui::ComPtr<Interface> result;
+    if (FAILED(object->QueryInterface(iid, result.receive()))) throw gui::Error(L"Interface not supported");
+    return result;
+}
+
+}  // namespace
+
+void TCreateIn::SetSubfolder(const std::wstring& value) {
+    if (value == FSubfolder) return;
+    if (value == L"\\") FSubfolder.clear();
+    else if (!value.empty() && value.back() != L'\\') FSubfolder = value + L"\\";
+    else FSubfolder = value;
+}
+
+std::wstring TFastShellLink::LinkFileName(const std::wstring& shellFolderPath) const {
+    return shellFolderPath + L"\\" + FCreateIn.Subfolder() + L"\\" + FLinkName + L".lnk";
+}
+
+bool TFastShellLink::Execute() const {
+    const std::wstring shellFolder = ReadRegistryText(HKEY_CURRENT_USER, kShellFolders, ValueNameOf(FCreateIn.ShellFolder()));
+    // Without the folder's location the path would start at the current
+    // drive's root: no folders, no shortcut.
+    if (shellFolder.empty()) return false;
+    const std::wstring folderPath = shellFolder + L"\\" + FCreateIn.Subfolder();
+    if (FCreateIn.CreatePath()) CreateFoldersAlong(folderPath);
+
+    gui::ComPtr<IUnknown> object;
+    const HRESULT created =
+        CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.receive());
+    if (FAILED(created))
+        throw gui::Error(gui::SystemErrorText(static_cast<DWORD>(created)) + L", ClassID: " + GuidText(CLSID_ShellLink));
+    const gui::ComPtr<IShellLinkW> link = Query<IShellLinkW>(object.get(), IID_IShellLinkW);
+    const gui::ComPtr<IPersistFile> file = Query<IPersistFile>(object.get(), IID_IPersistFile);
+
+    link->SetArguments(FParamString.c_str());
+    link->SetPath(FLinkTarget.c_str());
+    link->SetWorkingDirectory(FWorkingDirectory.c_str());
+    return SUCCEEDED(file->Save(LinkFileName(shellFolder).c_str(), FALSE));
+}
