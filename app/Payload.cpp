@@ -1,5 +1,6 @@
 #include "app/Payload.h"
 
+#include "app/Folders.h"
 #include "app/payload_checksums.h"
 #include "gui/Error.h"
 #include "gui/Handles.h"
@@ -66,11 +67,5 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) 
 }
 
 bool PayloadFileExists(const PayloadItem& item, const std::wstring& destination) {
-    // Opening follows a link to its target; a dangling link is no file.
-    gui::UniqueHandle file(CreateFileW(TargetPath(item, destination).c_str(), 0,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!file) return false;
-    BY_HANDLE_FILE_INFORMATION info{};
-    return GetFileInformationByHandle(file.get(), &info) && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    return FileExists(TargetPath(item, destination));
 }
