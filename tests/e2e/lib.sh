@@ -57,3 +57,41 @@ e2e_fail() {
   echo "$E2E_NAME: $*" >&2
   exit 1
 }
+
+# Writes the scenario's registry values into a prefix:
+#   e2e_registry PREFIX product=TEXT | product-dword=N | homedrive=C: |
+#     homepath=\users\x | personal=TEXT | desktop=TEXT | dpi=N | theme=on|off
+# personal and desktop are the user's shell folders (expandable text); the
+# desktop is also set where the shell looks it up, since Wine rewrites that
+# one from the first at start.
+e2e_registry() {
+  local prefix=$1 setting
+  shift
+  local cv='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
+  local volatile='HKCU\Volatile Environment'
+  local usf='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
+  local sf='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
+  for setting in "$@"; do
+    local name=${setting%%=*} value=${setting#*=}
+    case $name in
+      product) bench_reg "$prefix" "$cv" ProductName REG_SZ "$value" ;;
+      product-dword) bench_reg "$prefix" "$cv" ProductName REG_DWORD "$value" ;;
+      homedrive) bench_reg "$prefix" "$volatile" HOMEDRIVE REG_SZ "$value" ;;
+      homepath) bench_reg "$prefix" "$volatile" HOMEPATH REG_SZ "$value" ;;
+      personal) bench_reg "$prefix" "$usf" Personal REG_EXPAND_SZ "$value" ;;
+      desktop)
+        bench_reg "$prefix" "$usf" Desktop REG_EXPAND_SZ "$value"
+        bench_reg "$prefix" "$sf" Desktop REG_SZ "$value"
+        ;;
+      dpi) bench_reg "$prefix" 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$value" ;;
+      theme) bench_reg "$prefix" 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' ThemeActive REG_SZ \
+        "$([[ $value == on ]] && echo 1 || echo 0)" ;;
+      *) e2e_fail "unknown registry setting $name" ;;
+    esac
+  done
+}
+
+# The Linux path of the bench user's profile folder in a prefix.
+e2e_profile() {
+  echo "$1/drive_c/users/$(bench_profile_user "$1")"
+}

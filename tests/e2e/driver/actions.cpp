@@ -1,0 +1,186 @@
+// Commands that start, steer and end the program under test.
+
+#include "commands.h"
+#include "failure.h"
+#include "input.h"
+#include "text.h"
+
+#include <cwchar>
+
+namespace {
+
+std::wstring captions(const std::vector<HWND>& windows) {
+    if (windows.empty())
+        return L"no visible window";
+    std::wstring list = L"visible windows:";
+    for (HWND w : windows)
+        list += L" " + quote(windowText(w)) + L" (" + className(w) + L")";
+    return list;
+}
+
+// Waits until the control exists and is shown, since real input needs a place on screen.
+POINT visibleCentre(Context& ctx, const Arg& arg) {
+    RECT r{};
+    waitFor(ctx, parseControlRef(arg).describe() + L" visible", [&](std::wstring& found) {
+        HWND hwnd = lookUp(ctx, arg, found);
+        if (!hwnd)
+            return false;
+        if (!IsWindowVisible(hwnd)) {
+            found = describeWindow(hwnd) + L" is hidden";
+            return false;
+        }
+        return GetWindowRect(hwnd, &r) != 0;
+    });
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void movePointerOrFail(Context& ctx, POINT to) {
+    waitFor(ctx, L"the pointer at " + std::to_wstring(to.x) + L"," + std::to_wstring(to.y), [&](std::wstring& found) {
+        if (movePointer(to))
+            return true;
+        POINT now{};
+        GetCursorPos(&now);
+        found = L"the pointer at " + std::to_wstring(now.x) + L"," + std::to_wstring(now.y);
+        return false;
+    });
+}
+
+// A modal box disables its owner; keys then go to the box, as they would for a
+// user. (Wine answers GW_ENABLEDPOPUP with NULL; GetLastActivePopup works.)
+HWND inputWindow(HWND window) {
+    if (!IsWindowEnabled(window))
+        if (HWND popup = GetLastActivePopup(window))
+            return popup;
+    return window;
+}
+
+void bringToForeground(Context& ctx) {
+    HWND target = inputWindow(ctx.currentWindow());
+    waitFor(ctx, describeWindow(target) + L" in the foreground", [&](std::wstring& found) {
+        HWND now = GetForegroundWindow();
+        if (now == target)
+            return true;
+        found = describeWindow(now) + L" in the foreground";
+        SetForegroundWindow(target);
+        return false;
+    });
+}
+
+}  // namespace
+
+void cmdTimeout(Context& ctx, const Step& step) {
+    wchar_t* end = nullptr;
+    double seconds = wcstod(step.args[1].text.c_str(), &end);
+    if (end == step.args[1].text.c_str() || *end || seconds <= 0)
+        fail(L"expected a positive number of seconds, not " + quote(step.args[1].text));
+    ctx.timeoutMs = (DWORD)(seconds * 1000 + 0.5);
+}
+
+void cmdStart(Context& ctx, const Step& step) {
+    std::vector<std::wstring> args;
+    for (size_t i = 2; i < step.args.size(); ++i)
+        args.push_back(step.args[i].text);
+    ctx.programs.push_back(std::make_unique<Program>(step.args[1].text, args));
+    ctx.window = nullptr;
+    ctx.windowCaption.clear();
+}
+
+void cmdWindow(Context& ctx, const Step& step) {
+    const std::wstring& caption = step.args[1].text;
+    DWORD pid = ctx.program().id();
+    HWND found = nullptr;
+    waitFor(ctx, L"a visible window " + quote(caption), [&](std::wstring& seen) {
+        auto windows = visibleTopLevelWindows(pid);
+        for (HWND w : windows)
+            if (windowText(w) == caption) {
+                found = w;
+                return true;
+            }
+        seen = captions(windows);
+        return false;
+    });
+    ctx.window = found;
+    ctx.windowCaption = caption;
+}
+
+void cmdClick(Context& ctx, const Step& step) {
+    // Posted: a click that opens a modal box would block a sent message until the box closes.
+    PostMessageW(waitForControl(ctx, step.args[1]), BM_CLICK, 0, 0);
+}
+
+void cmdMouseClick(Context& ctx, const Step& step) {
+    movePointerOrFail(ctx, visibleCentre(ctx, step.args[1]));
+    clickLeft();
+}
+
+void cmdHover(Context& ctx, const Step& step) { movePointerOrFail(ctx, visibleCentre(ctx, step.args[1])); }
+
+void cmdHoverAway(Context& ctx, const Step&) {
+    RECT window{};
+    GetWindowRect(ctx.currentWindow(), &window);
+    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const POINT corners[] = {{1, 1}, {w - 2, 1}, {1, h - 2}, {w - 2, h - 2}};
+    for (POINT p : corners)
+        if (!PtInRect(&window, p)) {
+            movePointerOrFail(ctx, p);
+            return;
+        }
+    fail(L"the window covers the whole screen; there is no place outside it");
+}
+
+void cmdKey(Context& ctx, const Step& step) {
+    std::vector<std::vector<WORD>> chords;
+    for (size_t i = 1; i < step.args.size(); ++i) {
+        std::vector<WORD> keys;
+        if (!parseChord(step.args[i].text, keys))
+            fail(L"unknown key " + quote(step.args[i].text));
+        chords.push_back(keys);
+    }
+    bringToForeground(ctx);
+    for (const auto& keys : chords)
+        sendChord(keys);
+}
+
+void cmdSetText(Context& ctx, const Step& step) {
+    HWND hwnd = waitForControl(ctx, step.args[1]);
+    if (!sendWithTimeout(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.args[2].text.c_str()), ctx.sendBudgetMs()))
+        fail(L"the program did not take WM_SETTEXT for " + describeWindow(hwnd));
+}
+
+void cmdClose(Context& ctx, const Step&) { PostMessageW(ctx.currentWindow(), WM_CLOSE, 0, 0); }
+
+void cmdSysCommand(Context& ctx, const Step& step) {
+    static const struct {
+        const wchar_t* name;
+        WPARAM code;
+    } kCodes[] = {{L"SC_CLOSE", SC_CLOSE}, {L"SC_MINIMIZE", SC_MINIMIZE}, {L"SC_MAXIMIZE", SC_MAXIMIZE},
+                  {L"SC_RESTORE", SC_RESTORE}};
+    for (const auto& c : kCodes)
+        if (step.args[1].text == c.name) {
+            PostMessageW(ctx.currentWindow(), WM_SYSCOMMAND, c.code, 0);
+            return;
+        }
+    fail(L"unknown system command " + quote(step.args[1].text));
+}
+
+void cmdSync(Context& ctx, const Step&) {
+    HWND window = ctx.currentWindow();
+    if (!sendWithTimeout(window, WM_NULL, 0, 0, ctx.sendBudgetMs()))
+        fail(L"the window " + quote(ctx.windowCaption) + L" did not answer within the timeout");
+}
+
+void cmdWaitExit(Context& ctx, const Step& step) {
+    long long expected;
+    if (!parseInteger(step.args[1].text, expected))
+        fail(L"expected an exit code, not " + quote(step.args[1].text));
+    Program& program = ctx.program();
+    if (WaitForSingleObject(program.handle(), ctx.sendBudgetMs()) != WAIT_OBJECT_0)
+        fail(L"expected: the program exits with code " + std::to_wstring(expected) +
+             L"\nfound:    still running after " + formatSeconds(ctx.sendBudgetMs()));
+    DWORD code = program.exitCode();
+    if (code != (DWORD)expected)
+        fail(L"expected: exit code " + std::to_wstring(expected) + L"\nfound:    exit code " +
+             std::to_wstring((long)code) + L" (" + toHex(code) + L")");
+}
+
+void cmdKill(Context& ctx, const Step&) { ctx.program().terminate(); }
