@@ -1,48 +1,92 @@
 #include "app/mainwindow.h"
 
+#include "app/EnvironmentProbe.h"
+#include "app/FileAccess.h"
+#include "app/Folders.h"
 #include "app/resource.h"
-#include "gui/Dpi.h"
+#include "gui/Application.h"
+#include "gui/Error.h"
+#include "gui/MessageBox.h"
+#include "gui/PictureButton.h"
+#include "support/Registry.h"
 
 InstallerState installerState;
 TfrmMain* frmMain = nullptr;
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TfrmMain";
-constexpr wchar_t kCaption[] = L"KORdex v1.2 - program telepítő";
-constexpr int kClientWidth = 417;
-constexpr int kClientHeight = 473;
-// Fixed single border, system menu and minimise only.
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+using gui::ControlKind;
+using gui::kNoTabStop;
+
+const gui::FormSpec kForm{
+    L"TfrmMain",
+    L"KORdex v1.2 - program telepítő",
+    417,
+    473,
+    // Fixed single border, system menu and minimise only.
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+    WS_EX_CONTROLPARENT,
+    L"Tahoma",
+    8,
+};
+
+// name, kind, id, container, geometry, text, options, tab order, picture; field, event
+const gui::ControlSpec<TfrmMain> kControls[] = {
+    {{L"Label1", ControlKind::Label, idLabel1, nullptr, {11, 16, 395, 13},
+      L"Kérlek válaszd ki a telepítés helyét, majd kattints a Telepítés gombra!",
+      gui::kBold | gui::kWidthFollowsText | gui::kCentred, kNoTabStop, 0},
+     &TfrmMain::Label1, nullptr},
+    {{L"btnExit", ControlKind::SpeedButton, idBtnExit, nullptr, {323, 430, 75, 25}, L"Kilépés", 0, kNoTabStop, 0},
+     &TfrmMain::btnExit, &TfrmMain::btnExitClick},
+    {{L"btnInstall", ControlKind::SpeedButton, idBtnInstall, nullptr, {242, 430, 75, 25}, L"Telepítés", gui::kBold,
+      kNoTabStop, 0},
+     &TfrmMain::btnInstall, &TfrmMain::btnInstallClick},
+    {{L"gbxDestination", ControlKind::GroupBox, idGbxDestination, nullptr, {24, 155, 374, 48}, L"Cél mappa", 0, 0, 0},
+     &TfrmMain::gbxDestination, nullptr},
+    {{L"lblDestinationDir", ControlKind::Label, idLblDestinationDir, L"gbxDestination", {16, 14, 337, 25},
+      L"lblDestinationDir", gui::kVerticallyCentred | gui::kLiteralText, kNoTabStop, 0},
+     &TfrmMain::lblDestinationDir, nullptr},
+    {{L"memProgress", ControlKind::Memo, idMemProgress, nullptr, {24, 213, 374, 188}, L"memProgress", 0, 1, 0},
+     &TfrmMain::memProgress, nullptr},
+    {{L"btnDefault", ControlKind::PictureButton, idBtnDefault, nullptr, {24, 48, 89, 89}, L"Alapértelmezett", 0, 2,
+      IDP_DEFAULT},
+     &TfrmMain::btnDefault, &TfrmMain::btnDefaultClick},
+    {{L"btnDocuments", ControlKind::PictureButton, idBtnDocuments, nullptr, {119, 48, 89, 89}, L"Dokumentumok", 0, 3,
+      IDP_DOCUMENTS},
+     &TfrmMain::btnDocuments, &TfrmMain::btnDocumentsClick},
+    {{L"btnDesktop", ControlKind::PictureButton, idBtnDesktop, nullptr, {214, 48, 89, 89}, L"Asztal", 0, 4,
+      IDP_DESKTOP},
+     &TfrmMain::btnDesktop, &TfrmMain::btnDesktopClick},
+    {{L"btnBrowse", ControlKind::PictureButton, idBtnBrowse, nullptr, {309, 48, 89, 89}, L"Egyéb (Tallóz...)", 0, 5,
+      IDP_BROWSE},
+     &TfrmMain::btnBrowse, nullptr},
+    {{L"cbxReadme", ControlKind::CheckBox, idCbxReadme, nullptr, {24, 407, 374, 17},
+      L"Telepítés után a kiadási megjegyzések elolvasása", gui::kChecked, 6, 0},
+     &TfrmMain::cbxReadme, nullptr},
+};
+
+const wchar_t kCurrentVersionKey[] = L"\\Software\\Microsoft\\Windows NT\\CurrentVersion";
+const wchar_t kVolatileEnvironmentKey[] = L"\\Volatile Environment";
+const wchar_t kUserShellFoldersKey[] = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
 HICON LoadProgramIcon(int metricX, int metricY) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KORDEX), IMAGE_ICON,
                                          GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_SHARED));
 }
 
-// The window's outer rectangle for the scaled client size, centred on the
-// work area of the primary screen.
-RECT CentredBounds(int clientWidth, int clientHeight) {
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - width) / 2;
-    const int top = work.top + (work.bottom - work.top - height) / 2;
-    return RECT{left, top, left + width, top + height};
-}
-
 }  // namespace
 
 TfrmMain::TfrmMain() {
-    RegisterClassOnce(kClassName, LoadProgramIcon(SM_CXICON, SM_CYICON), LoadProgramIcon(SM_CXSMICON, SM_CYSMICON));
-    const int dpi = gui::ScreenDpi();
+    RegisterClassOnce(kForm.className, LoadProgramIcon(SM_CXICON, SM_CYICON),
+                      LoadProgramIcon(SM_CXSMICON, SM_CYSMICON));
     // No owner: the main window has the task-bar button and shows its caption there.
-    CreateHandle(kClassName, kCaption, kStyle, kExStyle,
-                 CentredBounds(gui::Scale(kClientWidth, dpi), gui::Scale(kClientHeight, dpi)), nullptr);
+    Build(kForm, kControls);
+    log_ = std::make_unique<ProgressLog>(memProgress);
+    // The desktop shortcut: target and working folder come with the installation.
+    fslDT.CreateIn().SetCreatePath(true);
+    fslDT.CreateIn().SetShellFolder(sfDesktop);
+    fslDT.SetLinkName(L"Kordex");
+    fslDT.SetRunAs(raNormal);
 }
 
 void TfrmMain::Show() {
@@ -50,7 +94,110 @@ void TfrmMain::Show() {
     UpdateWindow(Handle());
 }
 
-void TfrmMain::FormShow() {}
+// The environment probe, then the first destination check.
+void TfrmMain::FormShow() {
+    InstallerState& state = installerState;
+    state.Installed = false;
+    log_->Clear();
+    log_->Add(L"> futási környezet ellenőrzése: ");
+    state.OsProductName = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersionKey, L"ProductName");
+    if (!IsSupportedSystem(state.OsProductName)) {
+        gui::ShowMessageBox(L"Nem kompatibilis operációs rendszer! A telepítő leáll.", L"Hiba!", MB_ICONERROR);
+        gui::Application::Current().Terminate();
+        return;
+    }
+    state.HomeDrive = ReadRegistryText(HKEY_CURRENT_USER, kVolatileEnvironmentKey, L"HOMEDRIVE");
+    state.HomePath = ReadRegistryText(HKEY_CURRENT_USER, kVolatileEnvironmentKey, L"HOMEPATH");
+    state.DefaultDestination = state.HomeDrive + L"\\Kordex";
+    state.Destination = state.DefaultDestination;
+    state.DocumentsDir = ExpandUserProfile(ReadRegistryText(HKEY_CURRENT_USER, kUserShellFoldersKey, L"Personal"),
+                                           state.HomeDrive, state.HomePath);
+    state.DesktopDir = ExpandUserProfile(ReadRegistryText(HKEY_CURRENT_USER, kUserShellFoldersKey, L"Desktop"),
+                                         state.HomeDrive, state.HomePath);
+    log_->Append(0, state.OsProductName);
+    state.EnvironmentLine = log_->Entry(0);
+
+    ShowDestination(state.Destination);
+    CheckDestination(state.Destination);
+    for (int number = lbDefault; number <= lbBrowse; ++number) {
+        if (number == lbDefault) SelectLocationButton(number);
+        else DeselectLocationButton(number);
+    }
+}
+
+void TfrmMain::ShowDestination(const std::wstring& destination) {
+    SetWindowTextW(lblDestinationDir, destination.c_str());
+}
+
+void TfrmMain::CheckDestination(const std::wstring& path) {
+    // A failed creation is not reported here: the access check then fails.
+    if (!DirectoryExists(path)) ForceDirectories(path);
+    log_->Clear();
+    waitingEntry_.reset();
+    log_->Add(installerState.EnvironmentLine);
+    const size_t verdict = log_->Add(L"> írási jogosultság ellenőrzése: ");
+    try {
+        if (HasFileAccess(FILE_WRITE_EA, path + L"\\")) {
+            // Only the last level, and only when empty: files already there stay.
+            RemoveDirectoryW(path.c_str());
+            log_->Append(verdict, L"megfelelő");
+        } else {
+            log_->Append(verdict, L"nem megfelelő");
+            log_->Add(L"");
+            log_->Add(L"!FIGYELEM!");
+            log_->Add(L"Az alapértelmezett könyvtárba írási jogosultság hiánya miatt nem telepíthető a program. "
+                      L"Kérlek futtasd a programot rendszergazda módban, vagy válassz másik mappát! "
+                      L"(pl.: Dokumentumok, vagy Asztal)");
+            log_->Add(L"");
+        }
+        const size_t waiting = log_->Add(L"> várakozás a felhasználóra");
+        log_->Append(waiting, L"...");
+        waitingEntry_ = waiting;
+    } catch (...) {
+        gui::ShowMessageBox(L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + gui::CurrentExceptionMessage(),
+                            L"Hiba!", MB_ICONERROR);
+    }
+}
+
+HWND TfrmMain::LocationButtonHandle(int number) const {
+    switch (number) {
+    case lbDefault: return btnDefault;
+    case lbDocuments: return btnDocuments;
+    case lbDesktop: return btnDesktop;
+    case lbBrowse: return btnBrowse;
+    }
+    return nullptr;
+}
+
+void TfrmMain::SelectLocationButton(int number) {
+    if (HWND button = LocationButtonHandle(number)) {
+        PictureButtonOf(button).SetGreyed(false);
+        PictureButtonOf(button).SetDown(true);
+    }
+}
+
+void TfrmMain::DeselectLocationButton(int number) {
+    if (HWND button = LocationButtonHandle(number)) {
+        PictureButtonOf(button).SetGreyed(true);
+        PictureButtonOf(button).SetDown(false);
+    }
+}
+
+void TfrmMain::ChooseLocation(int number, const std::wstring& destination) {
+    for (int other = lbDefault; other <= lbBrowse; ++other) {
+        if (other == number) SelectLocationButton(other);
+        else DeselectLocationButton(other);
+    }
+    installerState.Destination = destination;
+    ShowDestination(destination);
+    CheckDestination(installerState.Destination);
+}
+
+void TfrmMain::btnDefaultClick() { ChooseLocation(lbDefault, installerState.DefaultDestination); }
+
+void TfrmMain::btnDocumentsClick() { ChooseLocation(lbDocuments, installerState.DocumentsDir + L"\\Kordex"); }
+
+void TfrmMain::btnDesktopClick() { ChooseLocation(lbDesktop, installerState.DesktopDir + L"\\Kordex"); }
 
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -64,6 +211,6 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         PostQuitMessage(0);
         return 0;
     default:
-        return Window::HandleMessage(message, wParam, lParam);
+        return Form::HandleMessage(message, wParam, lParam);
     }
 }

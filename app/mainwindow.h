@@ -1,8 +1,12 @@
 // The installer's main window and the state every part of the installer shares.
 #pragma once
 
-#include "gui/Window.h"
+#include "app/ProgressLog.h"
+#include "gui/Form.h"
+#include "support/FastShellLink.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 
 // The one record of paths and progress; every field starts empty.
@@ -20,18 +24,71 @@ struct InstallerState {
 
 extern InstallerState installerState;
 
-class TfrmMain : public gui::Window {
+// Fixed control IDs: tests and screen readers find the controls by them.
+enum MainControlId {
+    idLabel1 = 1001,
+    idBtnExit,
+    idBtnInstall,
+    idGbxDestination,
+    idLblDestinationDir,
+    idMemProgress,
+    idBtnDefault,
+    idBtnDocuments,
+    idBtnDesktop,
+    idBtnBrowse,
+    idCbxReadme,
+};
+
+// The four location buttons, numbered as the user sees them left to right.
+enum LocationButton { lbDefault = 1, lbDocuments, lbDesktop, lbBrowse };
+
+class TfrmMain : public gui::Form<TfrmMain> {
 public:
     TfrmMain();
 
     // Shows the window; its show event runs before the first paint.
     void Show();
 
+    HWND Label1 = nullptr;
+    HWND btnExit = nullptr;
+    HWND btnInstall = nullptr;
+    HWND gbxDestination = nullptr;
+    HWND lblDestinationDir = nullptr;
+    HWND memProgress = nullptr;
+    HWND btnDefault = nullptr;
+    HWND btnDocuments = nullptr;
+    HWND btnDesktop = nullptr;
+    HWND btnBrowse = nullptr;
+    HWND cbxReadme = nullptr;
+
+    // Makes a destination the user's choice: the label shows it and the
+    // check reports on it. Also used by the folder dialog.
+    void ShowDestination(const std::wstring& destination);
+    void CheckDestination(const std::wstring& path);
+    void SelectLocationButton(int number);
+    void DeselectLocationButton(int number);
+
+    void btnDefaultClick();
+    void btnDocumentsClick();
+    void btnDesktopClick();
+    void btnInstallClick();
+    void btnExitClick();
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void FormShow();
+    // Each button's handler in the order its steps go.
+    void ChooseLocation(int number, const std::wstring& destination);
+    HWND LocationButtonHandle(int number) const;
+    void CreateFolderStep(const std::wstring& text, const std::wstring& folder);
+    void WriteItemStep(const struct PayloadItem& item, const std::wstring& destination);
+
+    std::unique_ptr<ProgressLog> log_;
+    // The "> várakozás a felhasználóra..." entry of the last destination check.
+    std::optional<size_t> waitingEntry_;
+    TFastShellLink fslDT;
 };
 
 extern TfrmMain* frmMain;

@@ -2,3 +2,9 @@
 #pragma once
 
 #define IDI_KORDEX 1
+
+// The location buttons' pictures (raw 32-bit bitmaps).
+#define IDP_DEFAULT 101
+#define IDP_DOCUMENTS 102
+#define IDP_DESKTOP 103
+#define IDP_BROWSE 104

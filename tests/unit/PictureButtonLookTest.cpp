@@ -106,8 +106,8 @@ TEST_CASE("picture and caption are centred together in the button, the gap betwe
         {{0, 0, 134, 134}, {96, 96}, {126, 16}, 6, {19, 8, 115, 104}, {4, 110, 130, 126}},
         // no caption: the picture alone in the middle
         {{0, 0, 89, 89}, {64, 64}, {81, 0}, 0, {12, 12, 76, 76}, {4, 76, 85, 76}},
-        // two lines that do not fit: the picture stays whole at the top
-        {{0, 0, 89, 89}, {64, 64}, {81, 26}, 4, {12, 0, 76, 64}, {4, 68, 85, 94}},
+        // two lines that do not fit: still centred, overflowing at both ends
+        {{0, 0, 89, 89}, {64, 64}, {83, 26}, 4, {12, -2, 76, 62}, {3, 66, 86, 92}},
         // a client area not at the origin
         {{10, 20, 99, 109}, {64, 64}, {81, 13}, 4, {22, 24, 86, 88}, {14, 92, 95, 105}},
     };
@@ -128,7 +128,7 @@ TEST_CASE("pictures are premultiplied, and their grey is the average of the stra
         {0xFF1E3C5A, 0xFF1E3C5A, 0xFF3C3C3C},  // opaque: colour as is; grey (30+60+90)/3 = 60
         {0xFFFF0000, 0xFFFF0000, 0xFF555555},  // pure red: grey 85
         {0x80FFFF00, 0x80808000, 0x80555555},  // half opaque: 255*128/255 = 128; grey 170 -> 85
-        {0x40C86432, 0x40321909, 0x40191919},  // a quarter: 200,100,50 -> 50,25,13 (12.5 rounds up); grey 100 -> 25
+        {0x40C86432, 0x4032190D, 0x401D1D1D},  // a quarter: 200,100,50 -> 50,25,13; grey 117 -> 29
         {0x00FFFFFF, 0x00000000, 0x00000000},  // transparent: nothing left
         {0xFF010102, 0xFF010102, 0xFF010101},  // the average rounds to the nearest: 4/3 -> 1
         {0xFF010202, 0xFF010202, 0xFF020202},  // 5/3 -> 2

@@ -1,0 +1,80 @@
+// The installation run: folders, the five payload items and the desktop
+// shortcut, each step reported in the log.
+#include "app/Folders.h"
+#include "app/Payload.h"
+#include "app/mainwindow.h"
+#include "gui/MessageBox.h"
+
+namespace {
+
+const wchar_t kOk[] = L"OK";
+const wchar_t kFailed[] = L"SIKERTELEN";
+
+}  // namespace
+
+void TfrmMain::CreateFolderStep(const std::wstring& text, const std::wstring& folder) {
+    const size_t entry = log_->Add(text);
+    // A failure is not fatal: the file steps then say what went wrong.
+    CreateDirectoryW(folder.c_str(), nullptr);
+    log_->Append(entry, DirectoryExists(folder) ? kOk : kFailed);
+}
+
+void TfrmMain::WriteItemStep(const PayloadItem& item, const std::wstring& destination) {
+    const size_t entry = log_->Add(std::wstring(L"> ") + item.fileName + L" file másolása...");
+    WritePayloadItem(item, destination);
+    log_->Append(entry, kOk);
+}
+
+void TfrmMain::btnInstallClick() {
+    const std::wstring destination = installerState.Destination;
+    // Without a folder the files would land in the root of the current drive.
+    if (destination.empty()) {
+        gui::ShowMessageBox(L"Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt.",
+                            L"Hiba!", MB_ICONERROR);
+        return;
+    }
+
+    for (HWND button : {btnDefault, btnDocuments, btnDesktop, btnBrowse}) EnableWindow(button, FALSE);
+    if (waitingEntry_) log_->Append(*waitingEntry_, kOk);
+    log_->Add(L"");
+
+    const size_t folderEntry = log_->Add(L"> \"" + destination + L"\" mappa létrehozása...");
+    CreateDirectoryW(destination.c_str(), nullptr);
+    SetCurrentDirectoryW(destination.c_str());
+    log_->Append(folderEntry, DirectoryExists(destination) ? kOk : kFailed);
+    CreateFolderStep(L"> [excel] mappa létrehozása...", destination + L"\\excel");
+    CreateFolderStep(L"> [xml] mappa létrehozása...", destination + L"\\xml");
+
+    WriteItemStep(kKordexExe, destination);
+
+    const size_t databaseEntry = log_->Add(L"> datacore.kdx file másolása...");
+    if (!PayloadFileExists(kDatacore, destination)) {
+        WritePayloadItem(kDatacore, destination);
+        log_->Append(databaseEntry, kOk);
+    } else if (gui::ShowMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
+                                   L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
+                                   L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
+        // No is the default button: a reflexive Enter keeps the user's data.
+        WritePayloadItem(kDatacore, destination);
+        log_->Append(databaseEntry, L"FELÜLÍRVA");
+    } else {
+        log_->Append(databaseEntry, L"KIHAGYVA");
+    }
+
+    WriteItemStep(kLibeay32, destination);
+    WriteItemStep(kSsleay32, destination);
+    WriteItemStep(kReleaseNotes, destination);
+
+    const size_t shortcutEntry = log_->Add(L"> parancsfile létrehozása az asztalon...");
+    fslDT.SetLinkTarget(destination + L"\\kordex.exe");
+    fslDT.SetWorkingDirectory(destination);
+    log_->Append(shortcutEntry, fslDT.Execute() ? kOk : kFailed);
+
+    log_->Add(L"");
+    log_->Add(L"Telepítés befejezve, kattints a Kilépés gombra");
+    installerState.Installed = true;
+
+    ShowWindow(btnInstall, SW_HIDE);
+    SendMessageW(btnExit, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), TRUE);
+    SetFocus(Handle());
+}

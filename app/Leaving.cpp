@@ -1,0 +1,32 @@
+// Leaving the installer: the release notes after an installation, a
+// question before one.
+#include "app/Leaving.h"
+
+#include "app/Folders.h"
+#include "app/mainwindow.h"
+#include "gui/MessageBox.h"
+
+#include <shellapi.h>
+
+bool ShowTextFile(const std::wstring& path) {
+    if (!FileExists(path)) return false;
+    // Notepad shows one file at a time: ask an open one to close, without
+    // waiting for it, so the release notes are not hidden behind it.
+    const HWND notepad = FindWindowW(L"Notepad", nullptr);
+    if (notepad) PostMessageW(notepad, WM_CLOSE, 0, 0);
+    // What the shell answers is not examined: a file nobody can open is not
+    // worth a message on the way out.
+    ShellExecuteW(notepad, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return true;
+}
+
+void TfrmMain::btnExitClick() {
+    if (installerState.Installed) {
+        if (SendMessageW(cbxReadme, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            ShowTextFile(installerState.Destination + L"\\olvass_el.txt");
+        SendMessageW(Handle(), WM_CLOSE, 0, 0);
+        return;
+    }
+    if (gui::ShowMessageBox(L"Biztosan kilépsz a telepítőből?", L"Kilépés", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        SendMessageW(Handle(), WM_CLOSE, 0, 0);
+}

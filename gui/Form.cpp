@@ -1,0 +1,221 @@
+#include "gui/Form.h"
+
+#include "gui/Dpi.h"
+#include "gui/Error.h"
+#include "gui/Picture.h"
+#include "gui/PictureButton.h"
+#include "gui/SpeedButton.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace gui {
+
+namespace {
+
+struct WindowKind {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+WindowKind KindOf(const ControlDescription& control) {
+    switch (control.kind) {
+    case ControlKind::Label: {
+        DWORD style = (control.options & kCentred) ? SS_CENTER : SS_LEFTNOWORDWRAP;
+        if (control.options & kVerticallyCentred) style |= SS_CENTERIMAGE;
+        if (control.options & kLiteralText) style |= SS_NOPREFIX;
+        return {L"STATIC", style, 0};
+    }
+    case ControlKind::SpeedButton:
+        return {kSpeedButtonClass, 0, 0};
+    case ControlKind::GroupBox:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Memo:
+        // Word wrap comes from leaving out ES_AUTOHSCROLL; no scroll bars.
+        return {L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::PictureButton:
+        return {L"BUTTON", BS_OWNERDRAW, 0};
+    case ControlKind::CheckBox:
+        return {L"BUTTON", BS_AUTOCHECKBOX, 0};
+    case ControlKind::Edit:
+        return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    }
+    throw Error(L"Unknown control kind");
+}
+
+const ControlDescription* Find(const ControlDescription* controls, size_t count, const wchar_t* name) {
+    for (size_t i = 0; i < count; ++i)
+        if (std::wcscmp(controls[i].name, name) == 0) return &controls[i];
+    return nullptr;
+}
+
+int TextWidth(HWND control, HFONT font, const wchar_t* text) {
+    HDC dc = GetDC(control);
+    SIZE size{};
+    {
+        SelectedObject selected(dc, font);
+        GetTextExtentPoint32W(dc, text, static_cast<int>(std::wcslen(text)), &size);
+    }
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
+GdiFont MakeFont(const FormSpec& form, int dpi, int weight) {
+    LOGFONTW font{};
+    font.lfHeight = FontHeight(form.fontPoints, dpi);
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(font.lfFaceName, form.fontFace, LF_FACESIZE);
+    GdiFont created(CreateFontIndirectW(&font));
+    if (!created) ThrowLastError(L"Cannot create font");
+    return created;
+}
+
+}  // namespace
+
+FormBase::FormBase() = default;
+
+FormBase::~FormBase() {
+    // The controls' objects go before the windows they subclass.
+    pictureButtons_.clear();
+}
+
+RECT FormBase::CentredBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
+    const int dpi = ScreenDpi();
+    RECT frame{0, 0, Scale(clientWidth, dpi), Scale(clientHeight, dpi)};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + (work.right - work.left - width) / 2;
+    const int top = work.top + (work.bottom - work.top - height) / 2;
+    return RECT{left, top, left + width, top + height};
+}
+
+std::vector<HWND> FormBase::CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count) {
+    dpi_ = ScreenDpi();
+    font_ = MakeFont(form, dpi_, FW_NORMAL);
+    boldFont_ = MakeFont(form, dpi_, FW_BOLD);
+    RegisterSpeedButtonClass();
+    CreateHandle(form.className, form.caption, form.style, form.exStyle,
+                 CentredBounds(form.clientWidth, form.clientHeight, form.style, form.exStyle), nullptr);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+
+    std::vector<HWND> created;
+    for (size_t i = 0; i < count; ++i) created.push_back(CreateControl(controls[i], created, controls));
+    ArrangeTabOrder(created, controls, count);
+    return created;
+}
+
+HWND FormBase::CreateControl(const ControlDescription& control, const std::vector<HWND>& created,
+                             const ControlDescription* controls) {
+    Geometry at = control.geometry;
+    if (control.container) {
+        // Children of a group box are laid out relative to it, but made
+        // children of the form so that their messages reach the form.
+        const ControlDescription* box = Find(controls, created.size(), control.container);
+        if (!box) throw Error(std::wstring(L"Unknown container ") + control.container);
+        at.left += box->geometry.left;
+        at.top += box->geometry.top;
+    }
+    const WindowKind kind = KindOf(control);
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_GROUP | kind.style;
+    if (control.tabOrder != kNoTabStop && control.kind != ControlKind::GroupBox) style |= WS_TABSTOP;
+    const HFONT font = (control.options & kBold) ? boldFont_.get() : font_.get();
+
+    const HWND window = CreateWindowExW(kind.exStyle, kind.className, control.text, style, Scale(at.left, dpi_),
+                                        Scale(at.top, dpi_), Scale(at.width, dpi_), Scale(at.height, dpi_),
+                                        Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                                        GetModuleHandleW(nullptr), nullptr);
+    if (!window) ThrowLastError(std::wstring(L"Cannot create control ") + control.name);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+
+    if (control.options & kWidthFollowsText) {
+        SetWindowPos(window, nullptr, 0, 0, TextWidth(window, font, control.text), Scale(at.height, dpi_),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (control.options & kTransparent) transparent_.push_back(window);
+    if (control.options & kChecked) SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
+    if (control.kind == ControlKind::Memo) SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
+    if (control.kind == ControlKind::PictureButton) {
+        pictureButtons_.push_back(std::make_unique<PictureButton>(
+            window, Picture::FromResource(GetModuleHandleW(nullptr), control.picture), dpi_));
+    }
+    return window;
+}
+
+// Tab moves through the controls in z-order: put the controls that take the
+// focus on top, in their tab order.
+void FormBase::ArrangeTabOrder(const std::vector<HWND>& created, const ControlDescription* controls, size_t count) {
+    std::vector<size_t> order;
+    for (size_t i = 0; i < count; ++i)
+        if (controls[i].tabOrder != kNoTabStop && controls[i].kind != ControlKind::GroupBox) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return controls[a].tabOrder < controls[b].tabOrder; });
+    HWND after = HWND_TOP;
+    for (size_t i : order) {
+        SetWindowPos(created[i], after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = created[i];
+    }
+}
+
+PictureButton& FormBase::PictureButtonOf(HWND control) const {
+    PictureButton* button = PictureButton::FromHandle(control);
+    if (!button) throw Error(L"Not a picture button");
+    return *button;
+}
+
+void FormBase::RestoreFocus() {
+    if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return;
+    }
+    // The first control in tab order that takes the focus.
+    if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
+    else SetFocus(Handle());
+}
+
+LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam) ControlEvent(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (PictureButton* button = PictureButton::FromHandle(item->hwndItem)) {
+            button->Draw(*item);
+            return TRUE;
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC: {
+        // Labels, check boxes and read-only edits on the form's face colour;
+        // transparent labels let whatever is behind them show.
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        const HWND control = reinterpret_cast<HWND>(lParam);
+        SetTextColor(dc, GetSysColor(IsWindowEnabled(control) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+        if (std::find(transparent_.begin(), transparent_.end(), control) != transparent_.end()) {
+            SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        }
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_ACTIVATE:
+        // Like a dialog: the focus comes back to where it was, and the first
+        // time to the first control in tab order.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && (focus == Handle() || IsChild(Handle(), focus))) lastFocus_ = focus;
+        } else if (!HIWORD(wParam)) {
+            RestoreFocus();
+        }
+        return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace gui

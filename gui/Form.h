@@ -1,0 +1,136 @@
+// A form: a top-level window built from a constant table that describes its
+// controls. Creating the form walks the table, scales every geometry and the
+// font to the screen's dpi, creates each control as a real child window with
+// its fixed ID and stores its handle in the named field; clicks go to the
+// member function the table binds.
+#pragma once
+
+#include "gui/Handles.h"
+#include "gui/Window.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace gui {
+
+class PictureButton;
+
+enum class ControlKind { Label, SpeedButton, GroupBox, Memo, PictureButton, CheckBox, Edit };
+
+// Geometry in pixels at 96 dpi.
+struct Geometry {
+    int left, top, width, height;
+};
+
+enum ControlOption : unsigned {
+    kBold = 1u << 0,            // the bold variant of the form's font
+    kWidthFollowsText = 1u << 1,
+    kCentred = 1u << 2,         // text centred horizontally
+    kVerticallyCentred = 1u << 3,
+    kChecked = 1u << 4,
+    kTransparent = 1u << 5,
+    kLiteralText = 1u << 6,     // "&" is shown, not taken as an accelerator mark
+};
+
+constexpr int kNoTabStop = -1;
+
+struct FormSpec {
+    const wchar_t* className;
+    const wchar_t* caption;
+    int clientWidth, clientHeight;  // at 96 dpi
+    DWORD style, exStyle;
+    const wchar_t* fontFace;
+    int fontPoints;
+};
+
+// What the form needs of one control, without the binding to the form's fields.
+struct ControlDescription {
+    const wchar_t* name;
+    ControlKind kind;
+    int id;
+    const wchar_t* container;  // a group box the geometry is relative to, or nullptr
+    Geometry geometry;
+    const wchar_t* text;
+    unsigned options;
+    int tabOrder;  // kNoTabStop for controls that never take the focus
+    int picture;   // resource of a picture button's picture
+};
+
+class FormBase : public Window {
+public:
+    ~FormBase() override;
+
+    int Dpi() const { return dpi_; }
+    HFONT Font() const { return font_.get(); }
+    HFONT BoldFont() const { return boldFont_.get(); }
+    PictureButton& PictureButtonOf(HWND control) const;
+
+    // The window's rectangle for a 96-dpi client size, centred on the screen.
+    static RECT CentredBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
+
+protected:
+    FormBase();
+
+    // Creates the window (hidden) and every control, in table order; answers
+    // the controls' handles in the same order.
+    std::vector<HWND> CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count);
+
+    // A click (or other notification) from the control with that ID.
+    virtual void ControlEvent(int id, int notification) = 0;
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    HWND CreateControl(const ControlDescription& control, const std::vector<HWND>& created,
+                       const ControlDescription* controls);
+    void ArrangeTabOrder(const std::vector<HWND>& created, const ControlDescription* controls, size_t count);
+    void RestoreFocus();
+
+    int dpi_ = 96;
+    GdiFont font_;
+    GdiFont boldFont_;
+    std::vector<std::unique_ptr<PictureButton>> pictureButtons_;
+    std::vector<HWND> transparent_;
+    HWND lastFocus_ = nullptr;
+};
+
+// The table of a form class TForm: each control names the field that gets
+// its handle and the member function its event calls.
+template <typename TForm>
+struct ControlSpec {
+    ControlDescription description;
+    HWND TForm::*field;
+    void (TForm::*event)();
+};
+
+template <typename TForm>
+class Form : public FormBase {
+protected:
+    template <size_t N>
+    void Build(const FormSpec& form, const ControlSpec<TForm> (&controls)[N]) {
+        table_ = controls;
+        tableSize_ = N;
+        ControlDescription descriptions[N];
+        for (size_t i = 0; i < N; ++i) descriptions[i] = controls[i].description;
+        const std::vector<HWND> handles = CreateForm(form, descriptions, N);
+        for (size_t i = 0; i < N; ++i) static_cast<TForm*>(this)->*controls[i].field = handles[i];
+    }
+
+    void ControlEvent(int id, int notification) override {
+        if (notification != BN_CLICKED) return;
+        for (size_t i = 0; i < tableSize_; ++i) {
+            const ControlSpec<TForm>& control = table_[i];
+            if (control.description.id == id && control.event) {
+                (static_cast<TForm*>(this)->*control.event)();
+                return;
+            }
+        }
+    }
+
+private:
+    const ControlSpec<TForm>* table_ = nullptr;
+    size_t tableSize_ = 0;
+};
+
+}  // namespace gui

@@ -1,0 +1,182 @@
+#include "gui/Picture.h"
+
+#include "gui/Error.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace gui {
+
+namespace {
+
+// Larger pictures are no button pictures; the limit also keeps the size
+// arithmetic below far from overflowing.
+constexpr int kMaxSide = 4096;
+
+unsigned Channel(Pixel p, int shift) { return (p >> shift) & 0xFFu; }
+
+unsigned Multiply(unsigned value, unsigned alpha) { return (value * alpha + 127) / 255; }
+
+Pixel Compose(unsigned a, unsigned r, unsigned g, unsigned b) { return (a << 24) | (r << 16) | (g << 8) | b; }
+
+GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down, as the pixels are kept
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) ThrowLastError(L"Cannot create a picture");
+    std::memcpy(bits, pixels.data(), pixels.size() * sizeof(Pixel));
+    return bitmap;
+}
+
+// Which source pixels one destination pixel covers along one axis, and how
+// much of each: the weights of a span add up to 1.
+struct Span {
+    int first = 0;
+    std::vector<double> weights;
+};
+
+std::vector<Span> Coverage(int from, int to) {
+    std::vector<Span> spans(to);
+    const double step = static_cast<double>(from) / to;
+    for (int j = 0; j < to; ++j) {
+        const double begin = j * step;
+        const double end = std::min((j + 1) * step, static_cast<double>(from));
+        Span& span = spans[j];
+        span.first = static_cast<int>(begin);
+        for (int i = span.first; i < end; ++i) {
+            const double covered = std::min(end, i + 1.0) - std::max(begin, static_cast<double>(i));
+            span.weights.push_back(covered / step);
+        }
+    }
+    return spans;
+}
+
+std::vector<Pixel> Resample(const std::vector<Pixel>& source, int width, int height, int newWidth, int newHeight) {
+    const std::vector<Span> columns = Coverage(width, newWidth);
+    const std::vector<Span> rows = Coverage(height, newHeight);
+    // Across first, into four channels of doubles, then down.
+    std::vector<double> across(static_cast<std::size_t>(height) * newWidth * 4, 0.0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < newWidth; ++x) {
+            double* out = &across[(static_cast<std::size_t>(y) * newWidth + x) * 4];
+            const Span& span = columns[x];
+            for (std::size_t k = 0; k < span.weights.size(); ++k) {
+                const Pixel p = source[static_cast<std::size_t>(y) * width + span.first + k];
+                for (int c = 0; c < 4; ++c) out[c] += span.weights[k] * Channel(p, c * 8);
+            }
+        }
+    }
+    std::vector<Pixel> result(static_cast<std::size_t>(newWidth) * newHeight);
+    for (int y = 0; y < newHeight; ++y) {
+        const Span& span = rows[y];
+        for (int x = 0; x < newWidth; ++x) {
+            double sum[4] = {};
+            for (std::size_t k = 0; k < span.weights.size(); ++k) {
+                const double* in = &across[((span.first + k) * newWidth + x) * 4];
+                for (int c = 0; c < 4; ++c) sum[c] += span.weights[k] * in[c];
+            }
+            Pixel p = 0;
+            for (int c = 0; c < 4; ++c) {
+                const long value = std::lround(std::clamp(sum[c], 0.0, 255.0));
+                p |= static_cast<Pixel>(value) << (c * 8);
+            }
+            result[static_cast<std::size_t>(y) * newWidth + x] = p;
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+Pixel Premultiplied(Pixel straight) {
+    const unsigned a = Channel(straight, 24);
+    return Compose(a, Multiply(Channel(straight, 16), a), Multiply(Channel(straight, 8), a),
+                   Multiply(Channel(straight, 0), a));
+}
+
+Pixel PremultipliedGrey(Pixel straight) {
+    const unsigned a = Channel(straight, 24);
+    const unsigned sum = Channel(straight, 16) + Channel(straight, 8) + Channel(straight, 0);
+    const unsigned grey = Multiply((sum + 1) / 3, a);
+    return Compose(a, grey, grey, grey);
+}
+
+Picture Picture::FromResource(HMODULE module, int id) {
+    const std::wstring what = L"Cannot load picture " + std::to_wstring(id);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    if (!found) ThrowLastError(what);
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data) ThrowLastError(what);
+    return FromBmp(data, SizeofResource(module, found));
+}
+
+Picture Picture::FromBmp(const void* data, std::size_t size) {
+    BITMAPFILEHEADER file;
+    BITMAPINFOHEADER header;
+    if (size < sizeof file + sizeof header) throw Error(L"The picture is not a BMP file");
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    std::memcpy(&file, bytes, sizeof file);
+    std::memcpy(&header, bytes + sizeof file, sizeof header);
+    if (file.bfType != 0x4D42 || header.biSize < sizeof header) throw Error(L"The picture is not a BMP file");
+    if (header.biBitCount != 32 || header.biCompression != BI_RGB || header.biPlanes != 1)
+        throw Error(L"The picture is not a 32-bit BMP file without compression");
+    const int width = header.biWidth;
+    const bool bottomUp = header.biHeight > 0;
+    const int height = bottomUp ? header.biHeight : -header.biHeight;
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+        throw Error(L"The picture has an unusable size");
+    const std::size_t count = static_cast<std::size_t>(width) * height;
+    if (file.bfOffBits > size || size - file.bfOffBits < count * 4) throw Error(L"The picture file is cut short");
+
+    std::vector<Pixel> colour(count);
+    std::vector<Pixel> grey(count);
+    const unsigned char* pixels = bytes + file.bfOffBits;
+    for (int y = 0; y < height; ++y) {
+        const int sourceRow = bottomUp ? height - 1 - y : y;
+        for (int x = 0; x < width; ++x) {
+            Pixel straight;
+            std::memcpy(&straight, pixels + (static_cast<std::size_t>(sourceRow) * width + x) * 4, 4);
+            const std::size_t i = static_cast<std::size_t>(y) * width + x;
+            colour[i] = Premultiplied(straight);
+            grey[i] = PremultipliedGrey(straight);
+        }
+    }
+    return Picture(width, height, std::move(colour), std::move(grey));
+}
+
+Picture::Picture(int width, int height, std::vector<Pixel> colour, std::vector<Pixel> grey)
+    : width_(width),
+      height_(height),
+      colour_(std::move(colour)),
+      grey_(std::move(grey)),
+      colourBitmap_(CreateBitmap(width, height, colour_)),
+      greyBitmap_(CreateBitmap(width, height, grey_)) {}
+
+Picture Picture::Scaled(int width, int height) const {
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+        throw Error(L"The picture cannot be scaled to an unusable size");
+    return Picture(width, height, Resample(colour_, width_, height_, width, height),
+                   Resample(grey_, width_, height_, width, height));
+}
+
+void Picture::Draw(HDC dc, int x, int y, bool grey, BYTE opacity) const {
+    MemoryDc source(CreateCompatibleDC(dc));
+    if (!source) return;
+    SelectedObject selected(source.get(), (grey ? greyBitmap_ : colourBitmap_).get());
+    BLENDFUNCTION blend{};
+    blend.BlendOp = AC_SRC_OVER;
+    blend.SourceConstantAlpha = opacity;
+    blend.AlphaFormat = AC_SRC_ALPHA;
+    GdiAlphaBlend(dc, x, y, width_, height_, source.get(), 0, 0, width_, height_, blend);
+}
+
+}  // namespace gui

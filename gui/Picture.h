@@ -1,0 +1,63 @@
+// A 32-bit picture with an alpha channel, ready for GdiAlphaBlend: colours
+// premultiplied by their opacity once at load, and a grey copy beside it.
+#pragma once
+
+#include "gui/Handles.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace gui {
+
+// One pixel as a 32-bit DIB holds it: 0xAARRGGBB.
+using Pixel = std::uint32_t;
+
+// A straight-alpha pixel with its colour multiplied by its opacity.
+Pixel Premultiplied(Pixel straight);
+// Its grey: red, green and blue each replaced by their average (of the
+// straight values), then premultiplied; the opacity is kept.
+Pixel PremultipliedGrey(Pixel straight);
+
+struct MemoryDcTraits {
+    using Value = HDC;
+    static Value empty() { return nullptr; }
+    static bool valid(Value v) { return v != nullptr; }
+    static void close(Value v) { DeleteDC(v); }
+};
+// A device context from CreateCompatibleDC.
+using MemoryDc = Unique<MemoryDcTraits>;
+
+class Picture {
+public:
+    // A BMP file (BITMAPFILEHEADER, BITMAPINFOHEADER, 32 bits a pixel,
+    // BI_RGB, straight alpha) stored as an RT_RCDATA resource.
+    static Picture FromResource(HMODULE module, int id);
+    static Picture FromBmp(const void* data, std::size_t size);
+
+    Picture(Picture&&) = default;
+    Picture& operator=(Picture&&) = default;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // A copy resampled to another size: each new pixel is the area-weighted
+    // average of the premultiplied pixels it covers.
+    Picture Scaled(int width, int height) const;
+
+    // Blends the picture, in colour or grey, at an opacity from 0 to 255.
+    void Draw(HDC dc, int x, int y, bool grey, BYTE opacity) const;
+
+private:
+    // Rows top-down, already premultiplied.
+    Picture(int width, int height, std::vector<Pixel> colour, std::vector<Pixel> grey);
+
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Pixel> colour_;
+    std::vector<Pixel> grey_;
+    GdiObject colourBitmap_;
+    GdiObject greyBitmap_;
+};
+
+}  // namespace gui

@@ -1,0 +1,19 @@
+// The flat speed button: a window class of its own that never takes the
+// keyboard focus, not even when clicked. Flat in the face colour, a thin
+// raised border while the mouse is over it, a sunken one while it is pressed.
+// A click (mouse down and up on it, or BM_CLICK) sends WM_COMMAND BN_CLICKED
+// with its control ID to the parent. Its caption is its window text; it
+// answers WM_SETFONT, WM_GETFONT, BM_GETCHECK and BM_GETSTATE as a button does.
+#pragma once
+
+#include <windows.h>
+
+namespace gui {
+
+constexpr wchar_t kSpeedButtonClass[] = L"KORdexSpeedButton";
+
+// Registers the class once per process; create the buttons with
+// CreateWindowExW (WS_CHILD, and no WS_TABSTOP: the button is never focused).
+void RegisterSpeedButtonClass();
+
+}  // namespace gui
