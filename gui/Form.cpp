@@ -61,6 +61,15 @@ int TextWidth(HWND control, HFONT font, const wchar_t* text) {
     return size.cx;
 }
 
+// A read-only multi-line box has nothing to do with Tab or Enter: they move
+// between the controls as in a dialog instead of going into the box, and
+// tabbing into it leaves the log unselected.
+LRESULT CALLBACK ReadOnlyMemoProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    const LRESULT result = CallWindowProcW(previous, window, message, wParam, lParam);
+    return message == WM_GETDLGCODE ? result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_HASSETSEL) : result;
+}
+
 GdiFont MakeFont(const FormSpec& form, int dpi, int weight) {
     LOGFONTW font{};
     font.lfHeight = FontHeight(form.fontPoints, dpi);
@@ -139,7 +148,12 @@ HWND FormBase::CreateControl(const ControlDescription& control, const std::vecto
     }
     if (control.options & kTransparent) transparent_.push_back(window);
     if (control.options & kChecked) SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
-    if (control.kind == ControlKind::Memo) SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
+    if (control.kind == ControlKind::Memo) {
+        SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
+        const LONG_PTR previous =
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ReadOnlyMemoProcedure));
+        SetWindowLongPtrW(window, GWLP_USERDATA, previous);
+    }
     if (control.kind == ControlKind::PictureButton) {
         pictureButtons_.push_back(std::make_unique<PictureButton>(
             window, Picture::FromResource(GetModuleHandleW(nullptr), control.picture), dpi_));

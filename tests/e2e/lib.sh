@@ -6,18 +6,22 @@ source "$KORDEX_ROOT/scripts/bench.sh"
 bench_require_display
 
 E2E_NAME=$(basename "$0" .sh)
-E2E_PREFIXES=()
 DRIVER='K:\tests\e2e\driver\driver.exe'
 INSTALLER='K:\KORdexSetup.exe'
 MAIN_CAPTION='KORdex v1.2 - program telepítő'
+# lnkinfo.exe and desktop.exe (tests/tools): checks beyond the installer's window.
+TOOLS='K:\tests\tools'
+PAYLOAD=$KORDEX_BUILD/sample-payload
 
-# Prefixes of a scenario that passed are removed; a failed one's are kept
-# for a look.
+# The scenario's prefixes: their Wine servers are stopped (a server left
+# running would keep CTest's output pipe open), and those of a scenario that
+# passed are removed; a failed one's are kept for a look.
 e2e_finish() {
   local status=$? prefix
-  for prefix in "${E2E_PREFIXES[@]}"; do
+  for prefix in "$BENCH/prefixes/$E2E_NAME" "$BENCH/prefixes/$E2E_NAME".*; do
+    [[ -d $prefix ]] || continue
     bench_stop_server "$prefix"
-    ((status == 0)) && rm -rf "$prefix"
+    if ((status == 0)); then rm -rf "$prefix"; fi
   done
   if ((status == 0)); then echo "$E2E_NAME: passed"; else echo "$E2E_NAME: FAILED"; fi
 }
@@ -25,15 +29,12 @@ trap e2e_finish EXIT
 
 # A fresh prefix for this scenario: `e2e_prefix [root|user] [suffix]`.
 e2e_prefix() {
-  local who=${1:-root} name=$E2E_NAME${2:+-$2}
-  local prefix
-  prefix=$(bench_prefix "$name" "$who")
-  E2E_PREFIXES+=("$prefix")
-  echo "$prefix"
+  local who=${1:-root} name=$E2E_NAME${2:+.$2}
+  bench_prefix "$name" "$who"
 }
 
 # Runs a driver script, read from stdin, in a prefix:
-# `e2e_drive PREFIX [NAME=VALUE...]`. INSTALLER and CAPTION are predefined.
+# `e2e_drive PREFIX [NAME=VALUE...]`. INSTALLER, CAPTION and TOOLS are predefined.
 e2e_drive() {
   local prefix=$1
   shift
@@ -41,7 +42,7 @@ e2e_drive() {
   cat >"$script"
   chown --reference="$prefix" "$script"
   local status=0
-  bench_wine "$prefix" wine "$DRIVER" 'C:\scenario.txt' INSTALLER="$INSTALLER" CAPTION="$MAIN_CAPTION" "$@" \
+  bench_wine "$prefix" wine "$DRIVER" 'C:\scenario.txt' INSTALLER="$INSTALLER" CAPTION="$MAIN_CAPTION" TOOLS="$TOOLS" "$@" \
     </dev/null >"$log" 2>&1 || status=$?
   cat "$log"
   return $status
@@ -94,4 +95,43 @@ e2e_registry() {
 # The Linux path of the bench user's profile folder in a prefix.
 e2e_profile() {
   echo "$1/drive_c/users/$(bench_profile_user "$1")"
+}
+
+# The Linux path of the bench user's desktop folder in a prefix.
+e2e_desktop() {
+  echo "$(e2e_profile "$1")/Desktop"
+}
+
+# Runs a Windows console program in a prefix and prints its output and
+# errors: `e2e_run PREFIX PROGRAM [ARGS...]`. Both go through files, since
+# Wine's helper processes would keep a pipe open.
+e2e_run() {
+  local prefix=$1 out err status=0
+  shift
+  out=$(mktemp)
+  err=$(mktemp)
+  bench_wine "$prefix" wine "$@" </dev/null >"$out" 2>"$err" || status=$?
+  cat "$out"
+  cat "$err" >&2
+  rm -f "$out" "$err"
+  return $status
+}
+
+# Fails unless each named file in DIR equals the payload item of that name
+# byte for byte: `e2e_same_as_payload DIR NAME...`.
+e2e_same_as_payload() {
+  local dir=$1 name
+  shift
+  for name in "$@"; do
+    cmp "$PAYLOAD/$name" "$dir/$name" || e2e_fail "$dir/$name differs from the payload item"
+  done
+}
+
+# Fails unless DIR holds exactly the named entries: `e2e_holds DIR NAME...`.
+e2e_holds() {
+  local dir=$1 found expected
+  shift
+  found=$(cd "$dir" && ls -A | LC_ALL=C sort)
+  expected=$(printf '%s\n' "$@" | LC_ALL=C sort)
+  [[ $found == "$expected" ]] || e2e_fail "$dir holds [${found//$'\n'/ }], expected [${expected//$'\n'/ }]"
 }

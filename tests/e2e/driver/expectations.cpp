@@ -74,10 +74,6 @@ long number(const Arg& arg) {
     return (long)v;
 }
 
-std::wstring rectText(long x, long y, long w, long h) {
-    return std::to_wstring(x) + L" " + std::to_wstring(y) + L" " + std::to_wstring(w) + L" " + std::to_wstring(h);
-}
-
 HWND focusOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -200,15 +196,26 @@ void cmdExpectFocusWindow(Context& ctx, const Step&) {
 void cmdExpectStyle(Context& ctx, const Step& step) { expectStyle(ctx, step, GWL_STYLE, L"style"); }
 void cmdExpectExStyle(Context& ctx, const Step& step) { expectStyle(ctx, step, GWL_EXSTYLE, L"extended style"); }
 
+// Each of X Y W H may be "*": that part is not compared.
 void cmdExpectRect(Context& ctx, const Step& step) {
-    std::wstring expected = rectText(number(step.args[2]), number(step.args[3]), number(step.args[4]),
-                                     number(step.args[5]));
-    expectProperty(ctx, step.args[1], L"rectangle (x y w h in its window's client area)", expected,
-                   [](HWND hwnd, std::wstring& v) {
+    bool any[4];
+    long want[4];
+    for (int i = 0; i < 4; ++i) {
+        any[i] = isAny(step.args[2 + i]);
+        want[i] = any[i] ? 0 : number(step.args[2 + i]);
+    }
+    auto text = [any](const long (&parts)[4]) {
+        std::wstring t;
+        for (int i = 0; i < 4; ++i) t += (i ? L" " : L"") + (any[i] ? std::wstring(L"*") : std::to_wstring(parts[i]));
+        return t;
+    };
+    expectProperty(ctx, step.args[1], L"rectangle (x y w h in its window's client area)", text(want),
+                   [text](HWND hwnd, std::wstring& v) {
                        RECT r;
                        GetWindowRect(hwnd, &r);
                        MapWindowPoints(HWND_DESKTOP, GetAncestor(hwnd, GA_ROOT), reinterpret_cast<POINT*>(&r), 2);
-                       v = rectText(r.left, r.top, r.right - r.left, r.bottom - r.top);
+                       const long parts[4] = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+                       v = text(parts);
                        return true;
                    });
 }
