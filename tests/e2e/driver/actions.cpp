@@ -76,6 +76,17 @@ void cmdTimeout(Context& ctx, const Step& step) {
     ctx.timeoutMs = (DWORD)(seconds * 1000 + 0.5);
 }
 
+void cmdStopwatchStart(Context& ctx, const Step&) { QueryPerformanceCounter(&ctx.stopwatch); }
+
+// For benchmarks: the time since `stopwatch-start`, in milliseconds.
+void cmdStopwatchPrint(Context& ctx, const Step& step) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    const double ms = 1000.0 * double(now.QuadPart - ctx.stopwatch.QuadPart) / double(frequency.QuadPart);
+    printOut(step.args[1].text + L": " + std::to_wstring(static_cast<long long>(ms + 0.5)) + L" ms");
+}
+
 void cmdStart(Context& ctx, const Step& step) {
     std::vector<std::wstring> args;
     for (size_t i = 2; i < step.args.size(); ++i)

@@ -4,6 +4,8 @@ namespace {
 
 const Command kCommands[] = {
     {L"timeout", L"SECONDS", 1, 1, false, cmdTimeout},
+    {L"stopwatch-start", L"", 0, 0, false, cmdStopwatchStart},
+    {L"stopwatch-print", L"LABEL", 1, 1, false, cmdStopwatchPrint},
     {L"start", L"PATH [ARGS...]", 1, -1, false, cmdStart},
     {L"window", L"CAPTION", 1, 1, false, cmdWindow},
     {L"click", L"CTRL", 1, 1, false, cmdClick},

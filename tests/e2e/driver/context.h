@@ -17,6 +17,7 @@ struct Context {
     std::wstring windowCaption;
     DWORD timeoutMs = 10000;
     const Deadline* waiting = nullptr;               // the running waitFor's deadline
+    LARGE_INTEGER stopwatch{};                       // set by `stopwatch-start`
 
     Program& program();     // fails when nothing was started
     HWND currentWindow();   // fails when no `window` step came first
