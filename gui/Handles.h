@@ -80,6 +80,23 @@ using GdiFont = Unique<GdiObjectTraits<HFONT>>;
 using GdiBitmap = Unique<GdiObjectTraits<HBITMAP>>;
 using GdiBrush = Unique<GdiObjectTraits<HBRUSH>>;
 
+struct IconTraits {
+    using Value = HICON;
+    static Value empty() { return nullptr; }
+    static bool valid(Value v) { return v != nullptr; }
+    static void close(Value v) { DestroyIcon(v); }
+};
+using UniqueIcon = Unique<IconTraits>;
+
+// A FindFirstFileW search.
+struct FindTraits {
+    using Value = HANDLE;
+    static Value empty() { return INVALID_HANDLE_VALUE; }
+    static bool valid(Value v) { return v != INVALID_HANDLE_VALUE; }
+    static void close(Value v) { FindClose(v); }
+};
+using FindHandle = Unique<FindTraits>;
+
 struct ModuleTraits {
     using Value = HMODULE;
     static Value empty() { return nullptr; }

@@ -1,6 +1,7 @@
 #include "gui/PictureButton.h"
 
 #include "gui/Application.h"
+#include "gui/Caption.h"
 #include "gui/Dpi.h"
 #include "gui/Error.h"
 
@@ -46,21 +47,6 @@ std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
     return text;
-}
-
-void DrawCaption(HDC dc, const std::wstring& text, RECT box, UINT format, bool disabled, COLORREF colour) {
-    if (disabled) {
-        // The platform's embossed look: a highlight one pixel down and to
-        // the right, under the text in the shadow colour.
-        RECT highlight = box;
-        OffsetRect(&highlight, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextW(dc, text.c_str(), -1, &highlight, format);
-        SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-    } else {
-        SetTextColor(dc, colour);
-    }
-    DrawTextW(dc, text.c_str(), -1, &box, format);
 }
 
 }  // namespace

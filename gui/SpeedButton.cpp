@@ -1,6 +1,7 @@
 #include "gui/SpeedButton.h"
 
 #include "gui/Application.h"
+#include "gui/Caption.h"
 #include "gui/Error.h"
 #include "gui/Picture.h"
 
@@ -58,17 +59,7 @@ void Paint(HWND window, const SpeedButton& state, HDC dc, const RECT& client) {
     if (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) format |= DT_HIDEPREFIX;
     RECT box = client;
     if (sunken) OffsetRect(&box, 1, 1);
-    if (!enabled) {
-        // Embossed as the platform draws disabled text.
-        RECT highlight = box;
-        OffsetRect(&highlight, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextW(dc, text.c_str(), -1, &highlight, format);
-        SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-    } else {
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    }
-    DrawTextW(dc, text.c_str(), -1, &box, format);
+    DrawCaption(dc, text, box, format, !enabled, GetSysColor(COLOR_BTNTEXT));
 }
 
 void OnPaint(HWND window, const SpeedButton& state) {

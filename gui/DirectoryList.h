@@ -1,0 +1,74 @@
+// The classic folder list: the current folder's ancestors from the root
+// down, the folder itself open, its subfolders below it one step further in,
+// one row each with a folder picture. It stays a real LISTBOX (owner-drawn,
+// with strings), so LB_GETCOUNT, LB_GETTEXT, LB_GETCURSEL and LB_SETCURSEL
+// work as on any list; a row's text is its folder's full path, and the row
+// of the list's folder is selected after each move.
+//
+// The list's folder is the process's current directory: moving the list
+// moves it. A double click (LBN_DBLCLK, which the parent forwards) or Enter
+// on a row moves the list to that row's folder.
+#pragma once
+
+#include "gui/Handles.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace gui {
+
+class DirectoryList {
+public:
+    // Takes over an LBS_OWNERDRAWFIXED | LBS_HASSTRINGS list box and fills it
+    // at the process's current directory; rows are 16 pixels at 96 dpi.
+    DirectoryList(HWND listBox, int dpi);
+    ~DirectoryList();
+    DirectoryList(const DirectoryList&) = delete;
+    DirectoryList& operator=(const DirectoryList&) = delete;
+
+    HWND Handle() const { return handle_; }
+    const std::wstring& Directory() const { return directory_; }
+
+    // Moves the list and the current directory to folder (relative to the
+    // current directory, or absolute). The same folder in any letter case
+    // does nothing; otherwise the rows are rebuilt and every listener is
+    // called once. A folder that cannot be entered raises gui::Error with the
+    // system's message, and the list stays.
+    void MoveTo(const std::wstring& folder);
+
+    // Called after each move, in the order added.
+    void OnChange(std::function<void()> listener);
+
+    // A notification code the parent received from the list in WM_COMMAND.
+    void Command(int notification);
+    void Draw(const DRAWITEMSTRUCT& item) const;
+
+    // The object behind a list window, or nullptr if it is not one.
+    static DirectoryList* FromHandle(HWND window);
+
+private:
+    struct Row {
+        std::wstring path;
+        int level;  // steps of indentation
+        bool open;  // the folder or one of its ancestors
+    };
+
+    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Unhook();
+    void Rebuild();
+    void EnterSelectedRow();
+
+    HWND handle_;
+    WNDPROC previous_ = nullptr;
+    int dpi_;
+    std::wstring directory_;
+    std::vector<Row> rows_;
+    std::vector<std::function<void()>> listeners_;
+    UniqueIcon closedFolder_;
+    UniqueIcon openFolder_;
+    int iconSize_;
+};
+
+}  // namespace gui

@@ -1,0 +1,31 @@
+// Text rules for Windows paths that the folder controls share. They look at
+// the text only, never at the disk.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace gui {
+
+// Whether two paths name the same file as the file system compares names:
+// regardless of letter case.
+bool SameFileName(const std::wstring& a, const std::wstring& b);
+
+// Whether the path needs no current folder or drive to mean one place:
+// "C:\..." or "\\server\share...". "\x", "C:x" and "x" are relative.
+bool IsFullyQualified(const std::wstring& path);
+
+// The path without trailing separators, except the one a root needs ("C:\").
+std::wstring WithoutTrailingSeparator(const std::wstring& path);
+
+// The folder holding path: C:\a\b -> C:\a, C:\a -> C:\. Empty for a root
+// (C:\, \\server\share) and for a bare name.
+std::wstring ParentFolder(const std::wstring& path);
+
+// The folder and its ancestors, root first: C:\a\b -> C:\, C:\a, C:\a\b.
+std::vector<std::wstring> FolderChain(const std::wstring& folder);
+
+// What a row shows: the last name, or the whole root (C:\).
+std::wstring FolderName(const std::wstring& folder);
+
+}  // namespace gui
