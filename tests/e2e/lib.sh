@@ -45,6 +45,12 @@ e2e_drive() {
   bench_wine "$prefix" wine "$DRIVER" 'C:\scenario.txt' INSTALLER="$INSTALLER" CAPTION="$MAIN_CAPTION" TOOLS="$TOOLS" "$@" \
     </dev/null >"$log" 2>&1 || status=$?
   cat "$log"
+  # A driver whose Wine server was stopped under it (another test run's
+  # bench stop) exits with 0 without having finished: only its PASS counts.
+  if ((status == 0)) && ! grep -q '^PASS ' "$log"; then
+    echo "$E2E_NAME: the driver ended before its script did" >&2
+    status=1
+  fi
   return $status
 }
 
@@ -117,6 +123,17 @@ e2e_run() {
   return $status
 }
 
+# Fails unless the desktop's Kordex.lnk starts TARGET in FOLDER with no
+# arguments, as the shell-link object reads it back (tests/tools/lnkinfo):
+# `e2e_expect_shortcut PREFIX TARGET FOLDER`.
+e2e_expect_shortcut() {
+  local prefix=$1 target=$2 folder=$3 found
+  found=$(e2e_run "$prefix" "$TOOLS\\lnkinfo.exe" "C:\\users\\$(bench_profile_user "$prefix")\\Desktop\\Kordex.lnk") ||
+    e2e_fail "cannot read the desktop's Kordex.lnk"
+  [[ $found == "path: $target"$'\n'"working directory: $folder"$'\n'"arguments: " ]] ||
+    e2e_fail "the desktop's Kordex.lnk reads back as:"$'\n'"$found"
+}
+
 # Fails unless each named file in DIR equals the payload item of that name
 # byte for byte: `e2e_same_as_payload DIR NAME...`.
 e2e_same_as_payload() {
@@ -131,6 +148,7 @@ e2e_same_as_payload() {
 e2e_holds() {
   local dir=$1 found expected
   shift
+  [[ -d $dir ]] || e2e_fail "no folder $dir"
   found=$(cd "$dir" && ls -A | LC_ALL=C sort)
   expected=$(printf '%s\n' "$@" | LC_ALL=C sort)
   [[ $found == "$expected" ]] || e2e_fail "$dir holds [${found//$'\n'/ }], expected [${expected//$'\n'/ }]"

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installing again into the same folder with new installer processes: the
+# existing database is kept on No (the default button) and replaced on Yes;
+# every other file is replaced both times.
+source "$(dirname "$0")/lib.sh"
+prefix=$(e2e_prefix)
+kordex=$(e2e_c "$prefix" 'C:\Kordex')
+items=(kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt)
+
+e2e_drive "$prefix" <<'SCRIPT'
+start ${INSTALLER}
+window ${CAPTION}
+click #1003
+expect-line #1006 14 "Telepítés befejezve, kattints a Kilépés gombra"
+SCRIPT
+e2e_same_as_payload "$kordex" "${items[@]}"
+
+# answer, the database entry's outcome, what the database holds afterwards
+cases=(
+  "no KIHAGYVA kept"
+  "yes FELÜLÍRVA payload"
+)
+for case in "${cases[@]}"; do
+  read -r answer outcome database <<<"$case"
+  # Changed files tell a kept one from a replaced one.
+  for item in "${items[@]}"; do
+    echo "changed by the user before answering $answer" >"$kordex/$item"
+  done
+  cp "$kordex/datacore.kdx" "$prefix/datacore.before"
+
+  e2e_drive "$prefix" ANSWER="$answer" OUTCOME="$outcome" <<'SCRIPT'
+start ${INSTALLER}
+window ${CAPTION}
+click #1003
+msgbox "FIGYELMEZTETÉS!" "FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?" ${ANSWER} default=no icon=warning buttons=yes,no
+expect-lines #1006
+  "> futási környezet ellenőrzése: Microsoft Windows 7"
+  "> írási jogosultság ellenőrzése: megfelelő"
+  "> várakozás a felhasználóra...OK"
+  ""
+  "> \"C:\\Kordex\" mappa létrehozása...OK"
+  "> [excel] mappa létrehozása...OK"
+  "> [xml] mappa létrehozása...OK"
+  "> kordex.exe file másolása...OK"
+  "> datacore.kdx file másolása...${OUTCOME}"
+  "> libeay32.dll file másolása...OK"
+  "> ssleay32.dll file másolása...OK"
+  "> olvass_el.txt file másolása...OK"
+  "> parancsfile létrehozása az asztalon...OK"
+  ""
+  "Telepítés befejezve, kattints a Kilépés gombra"
+end
+expect-visible #1003 no
+SCRIPT
+
+  e2e_holds "$kordex" "${items[@]}" excel xml
+  e2e_same_as_payload "$kordex" kordex.exe libeay32.dll ssleay32.dll olvass_el.txt
+  if [[ $database == kept ]]; then
+    cmp "$prefix/datacore.before" "$kordex/datacore.kdx" || e2e_fail "answering $answer did not keep the database"
+  else
+    e2e_same_as_payload "$kordex" datacore.kdx
+  fi
+done

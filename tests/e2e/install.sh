@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# An undisturbed installation into C:\Kordex: every step logged word for word,
+# the five payload files byte for byte, the empty excel and xml folders, the
+# desktop shortcut to kordex.exe, and the window's installed state.
+source "$(dirname "$0")/lib.sh"
+prefix=$(e2e_prefix)
+
+e2e_drive "$prefix" <<'SCRIPT'
+start ${INSTALLER}
+window ${CAPTION}
+expect-line #1006 2 "> várakozás a felhasználóra..."
+click #1003
+expect-lines #1006
+  "> futási környezet ellenőrzése: Microsoft Windows 7"
+  "> írási jogosultság ellenőrzése: megfelelő"
+  "> várakozás a felhasználóra...OK"
+  ""
+  "> \"C:\\Kordex\" mappa létrehozása...OK"
+  "> [excel] mappa létrehozása...OK"
+  "> [xml] mappa létrehozása...OK"
+  "> kordex.exe file másolása...OK"
+  "> datacore.kdx file másolása...OK"
+  "> libeay32.dll file másolása...OK"
+  "> ssleay32.dll file másolása...OK"
+  "> olvass_el.txt file másolása...OK"
+  "> parancsfile létrehozása az asztalon...OK"
+  ""
+  "Telepítés befejezve, kattints a Kilépés gombra"
+end
+expect-visible #1003 no
+expect-enabled #1007 no
+expect-enabled #1008 no
+expect-enabled #1009 no
+expect-enabled #1010 no
+expect-font #1002 Tahoma -11 700
+expect-focus-window
+no-msgbox
+SCRIPT
+
+kordex=$(e2e_c "$prefix" 'C:\Kordex')
+e2e_holds "$kordex" kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt excel xml
+e2e_same_as_payload "$kordex" kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt
+e2e_holds "$kordex/excel"
+e2e_holds "$kordex/xml"
+
+e2e_expect_shortcut "$prefix" 'C:\Kordex\kordex.exe' 'C:\Kordex'
