@@ -5,7 +5,9 @@
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 
-e2e_drive "$prefix" <<'SCRIPT'
+shots=$KORDEX_BUILD/tests/e2e/shots
+mkdir -p "$shots"
+e2e_drive "$prefix" SHOTS="$shots" <<'SCRIPT'
 start ${INSTALLER}
 window ${CAPTION}
 expect-line #1006 2 "> várakozás a felhasználóra..."
@@ -35,6 +37,7 @@ expect-enabled #1010 no
 expect-font #1002 Tahoma -11 700
 expect-focus-window
 no-msgbox
+shot ${SHOTS}/installed.bmp
 SCRIPT
 
 kordex=$(e2e_c "$prefix" 'C:\Kordex')
