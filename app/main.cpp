@@ -1,3 +1,4 @@
+#include "app/ChooseFolderPanel.h"
 #include "app/DllHardening.h"
 #include "app/mainwindow.h"
 #include "gui/Application.h"
@@ -15,8 +16,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // owns the task-bar button: closing it ends the program.
         TfrmMain mainForm;
         frmMain = &mainForm;
+        // Hidden until the fourth location button shows it.
+        TfrmCDF folderForm(mainForm.Handle());
+        frmCDF = &folderForm;
         mainForm.Show();
         application.Run();
+        frmCDF = nullptr;
         frmMain = nullptr;
     } catch (...) {
         // Only the creation of the windows can get here; handlers report their own errors.

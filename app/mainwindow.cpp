@@ -59,7 +59,7 @@ const gui::ControlSpec<TfrmMain> kControls[] = {
      &TfrmMain::btnDesktop, &TfrmMain::btnDesktopClick},
     {{L"btnBrowse", ControlKind::PictureButton, idBtnBrowse, nullptr, {309, 48, 89, 89}, L"Egyéb (Tallóz...)", 0, 5,
       IDP_BROWSE},
-     &TfrmMain::btnBrowse, nullptr},
+     &TfrmMain::btnBrowse, &TfrmMain::btnBrowseClick},
     {{L"cbxReadme", ControlKind::CheckBox, idCbxReadme, nullptr, {24, 407, 374, 17},
       L"Telepítés után a kiadási megjegyzések elolvasása", gui::kChecked, 6, 0},
      &TfrmMain::cbxReadme, nullptr},

@@ -71,6 +71,7 @@ public:
     void btnDefaultClick();
     void btnDocumentsClick();
     void btnDesktopClick();
+    void btnBrowseClick();  // with the folder dialog, in ChooseFolderPanel
     void btnInstallClick();
     void btnExitClick();
 

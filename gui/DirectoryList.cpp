@@ -87,6 +87,11 @@ DirectoryList::DirectoryList(HWND listBox, int dpi)
     if (!IsWindow(listBox) || !(style & LBS_OWNERDRAWFIXED) || !(style & LBS_HASSTRINGS) || (style & LBS_SORT))
         throw Error(L"A directory list needs an owner-drawn list box with strings, unsorted");
     if (FromHandle(listBox)) throw Error(L"The list box is a directory list already");
+    // What can fail comes before the subclassing, which must not outlive a
+    // half-made object.
+    directory_ = CurrentDirectory();
+    closedFolder_ = FolderIcon(false, iconSize_);
+    openFolder_ = FolderIcon(true, iconSize_);
     if (!SetPropW(listBox, kProperty, this)) ThrowLastError(L"Cannot set up the directory list");
     previous_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(listBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DirectoryList::Subclass)));
@@ -97,9 +102,6 @@ DirectoryList::DirectoryList(HWND listBox, int dpi)
         ThrowLastError(L"Cannot set up the directory list");
     }
     SendMessageW(listBox, LB_SETITEMHEIGHT, 0, Scale(kRowHeight, dpi));
-    closedFolder_ = FolderIcon(false, iconSize_);
-    openFolder_ = FolderIcon(true, iconSize_);
-    directory_ = CurrentDirectory();
     Rebuild();
 }
 
@@ -162,6 +164,24 @@ void DirectoryList::EnterSelectedRow() {
     const LRESULT index = SendMessageW(handle_, LB_GETCURSEL, 0, 0);
     if (index < 0 || static_cast<size_t>(index) >= rows_.size()) return;
     MoveTo(rows_[static_cast<size_t>(index)].path);
+}
+
+void DirectoryList::SelectRowStartingWith(wchar_t letter) {
+    const LRESULT current = SendMessageW(handle_, LB_GETCURSEL, 0, 0);
+    const size_t count = rows_.size();
+    const size_t start = current < 0 ? count - 1 : static_cast<size_t>(current);
+    const std::wstring wanted(1, letter);
+    for (size_t step = 1; step <= count; ++step) {
+        const size_t index = (start + step) % count;
+        const std::wstring name = FolderName(rows_[index].path);
+        if (!name.empty() && SameFileName(name.substr(0, 1), wanted)) {
+            SendMessageW(handle_, LB_SETCURSEL, index, 0);
+            // As the list tells its parent of a selection the user made.
+            SendMessageW(GetParent(handle_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(handle_), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(handle_));
+            return;
+        }
+    }
 }
 
 void DirectoryList::Draw(const DRAWITEMSTRUCT& item) const {
@@ -240,7 +260,12 @@ LRESULT DirectoryList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_CHAR:
-        if (wParam == L'\r') return 0;  // not a letter to search the rows for
+        if (wParam == L'\r') return 0;  // Enter was handled as a key
+        if (wParam > L' ') {
+            // The rows' texts are full paths: look the letter up in the names.
+            SelectRowStartingWith(static_cast<wchar_t>(wParam));
+            return 0;
+        }
         break;
     }
     return CallWindowProcW(previous_, handle_, message, wParam, lParam);

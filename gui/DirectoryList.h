@@ -7,7 +7,8 @@
 //
 // The list's folder is the process's current directory: moving the list
 // moves it. A double click (LBN_DBLCLK, which the parent forwards) or Enter
-// on a row moves the list to that row's folder.
+// on a row moves the list to that row's folder; a typed letter selects the
+// next row whose folder name starts with it.
 #pragma once
 
 #include "gui/Handles.h"
@@ -59,6 +60,7 @@ private:
     void Unhook();
     void Rebuild();
     void EnterSelectedRow();
+    void SelectRowStartingWith(wchar_t letter);
 
     HWND handle_;
     WNDPROC previous_ = nullptr;

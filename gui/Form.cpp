@@ -1,5 +1,8 @@
 #include "gui/Form.h"
 
+#include "gui/Application.h"
+#include "gui/DirectoryList.h"
+#include "gui/DriveCombo.h"
 #include "gui/Dpi.h"
 #include "gui/Error.h"
 #include "gui/Picture.h"
@@ -12,6 +15,9 @@
 namespace gui {
 
 namespace {
+
+// A drive combo's open list, at 96 dpi: the window's height beyond the field.
+constexpr int kDropDownHeight = 160;
 
 struct WindowKind {
     const wchar_t* className;
@@ -40,6 +46,12 @@ WindowKind KindOf(const ControlDescription& control) {
         return {L"BUTTON", BS_AUTOCHECKBOX, 0};
     case ControlKind::Edit:
         return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::DirectoryList:
+        return {L"LISTBOX",
+                LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
+                WS_EX_CLIENTEDGE};
+    case ControlKind::DriveCombo:
+        return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
     }
     throw Error(L"Unknown control kind");
 }
@@ -82,12 +94,29 @@ GdiFont MakeFont(const FormSpec& form, int dpi, int weight) {
     return created;
 }
 
+// A drop-down list combo's field takes its height from the font; make the
+// closed combo as high as the table says. Measured, since Wine answers
+// CB_GETITEMHEIGHT for the field 2 more than it was set to.
+void FitComboField(HWND combo, int height) {
+    LRESULT field = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; attempt < 2 && field > 0; ++attempt) {
+        RECT closed{};
+        GetWindowRect(combo, &closed);
+        const LONG difference = height - (closed.bottom - closed.top);
+        if (difference == 0 || field + difference <= 0) return;
+        field += difference;
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+}
+
 }  // namespace
 
 FormBase::FormBase() = default;
 
 FormBase::~FormBase() {
     // The controls' objects go before the windows they subclass.
+    driveCombos_.clear();
+    directoryLists_.clear();
     pictureButtons_.clear();
 }
 
@@ -104,13 +133,14 @@ RECT FormBase::CentredBounds(int clientWidth, int clientHeight, DWORD style, DWO
     return RECT{left, top, left + width, top + height};
 }
 
-std::vector<HWND> FormBase::CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count) {
+std::vector<HWND> FormBase::CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count,
+                                       HWND owner) {
     dpi_ = ScreenDpi();
     font_ = MakeFont(form, dpi_, FW_NORMAL);
     boldFont_ = MakeFont(form, dpi_, FW_BOLD);
     RegisterSpeedButtonClass();
     CreateHandle(form.className, form.caption, form.style, form.exStyle,
-                 CentredBounds(form.clientWidth, form.clientHeight, form.style, form.exStyle), nullptr);
+                 CentredBounds(form.clientWidth, form.clientHeight, form.style, form.exStyle), owner);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
     std::vector<HWND> created;
@@ -135,8 +165,10 @@ HWND FormBase::CreateControl(const ControlDescription& control, const std::vecto
     if (control.tabOrder != kNoTabStop && control.kind != ControlKind::GroupBox) style |= WS_TABSTOP;
     const HFONT font = (control.options & kBold) ? boldFont_.get() : font_.get();
 
+    // A combo's window height includes its open list.
+    const int extra = control.kind == ControlKind::DriveCombo ? Scale(kDropDownHeight, dpi_) : 0;
     const HWND window = CreateWindowExW(kind.exStyle, kind.className, control.text, style, Scale(at.left, dpi_),
-                                        Scale(at.top, dpi_), Scale(at.width, dpi_), Scale(at.height, dpi_),
+                                        Scale(at.top, dpi_), Scale(at.width, dpi_), Scale(at.height, dpi_) + extra,
                                         Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                         GetModuleHandleW(nullptr), nullptr);
     if (!window) ThrowLastError(std::wstring(L"Cannot create control ") + control.name);
@@ -153,6 +185,12 @@ HWND FormBase::CreateControl(const ControlDescription& control, const std::vecto
         const LONG_PTR previous =
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ReadOnlyMemoProcedure));
         SetWindowLongPtrW(window, GWLP_USERDATA, previous);
+    }
+    if (control.kind == ControlKind::DirectoryList)
+        directoryLists_.push_back(std::make_unique<DirectoryList>(window, dpi_));
+    if (control.kind == ControlKind::DriveCombo) {
+        FitComboField(window, Scale(at.height, dpi_));
+        driveCombos_.push_back(std::make_unique<DriveCombo>(window));
     }
     if (control.kind == ControlKind::PictureButton) {
         pictureButtons_.push_back(std::make_unique<PictureButton>(
@@ -182,6 +220,69 @@ PictureButton& FormBase::PictureButtonOf(HWND control) const {
     return *button;
 }
 
+DirectoryList& FormBase::DirectoryListOf(HWND control) const {
+    DirectoryList* list = DirectoryList::FromHandle(control);
+    if (!list) throw Error(L"Not a directory list");
+    return *list;
+}
+
+DriveCombo& FormBase::DriveComboOf(HWND control) const {
+    DriveCombo* combo = DriveCombo::FromHandle(control);
+    if (!combo) throw Error(L"Not a drive combo");
+    return *combo;
+}
+
+void FormBase::BindChange(HWND control, std::function<void()> handler) {
+    if (DirectoryList* list = DirectoryList::FromHandle(control)) list->OnChange(std::move(handler));
+    else DriveComboOf(control).OnChange(std::move(handler));
+}
+
+void FormBase::ShowModal() {
+    if (IsWindowVisible(Handle())) return;
+    const HWND owner = GetWindow(Handle(), GW_OWNER);
+    // The owner takes input again, and is the active window, however the
+    // showing ends.
+    struct OwnerDisabled {
+        HWND owner;
+        explicit OwnerDisabled(HWND o) : owner(o) {
+            if (owner) EnableWindow(owner, FALSE);
+        }
+        ~OwnerDisabled() {
+            if (!owner) return;
+            EnableWindow(owner, TRUE);
+            SetActiveWindow(owner);
+        }
+    } disabled(owner);
+
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    try {
+        Activated();
+    } catch (...) {
+        Application::Current().ShowException();
+    }
+    MSG msg;
+    while (IsWindowVisible(Handle())) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program is ending: leave the quit for the outer loop.
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            Close();
+            break;
+        }
+        const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (root && IsDialogMessageW(root, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void FormBase::Close() {
+    // The owner first: hiding an active window activates its enabled owner,
+    // not some other program's window.
+    if (const HWND owner = GetWindow(Handle(), GW_OWNER)) EnableWindow(owner, TRUE);
+    ShowWindow(Handle(), SW_HIDE);
+}
+
 void FormBase::RestoreFocus() {
     if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
         SetFocus(lastFocus_);
@@ -194,13 +295,22 @@ void FormBase::RestoreFocus() {
 
 LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        if (lParam) ControlEvent(LOWORD(wParam), HIWORD(wParam));
+    case WM_COMMAND: {
+        const HWND control = reinterpret_cast<HWND>(lParam);
+        if (!control) return 0;
+        if (DirectoryList* list = DirectoryList::FromHandle(control)) list->Command(HIWORD(wParam));
+        else if (DriveCombo* combo = DriveCombo::FromHandle(control)) combo->Command(HIWORD(wParam));
+        else ControlEvent(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    }
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (PictureButton* button = PictureButton::FromHandle(item->hwndItem)) {
             button->Draw(*item);
+            return TRUE;
+        }
+        if (const DirectoryList* list = DirectoryList::FromHandle(item->hwndItem)) {
+            list->Draw(*item);
             return TRUE;
         }
         break;

@@ -8,15 +8,18 @@
 #include "gui/Handles.h"
 #include "gui/Window.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace gui {
 
+class DirectoryList;
+class DriveCombo;
 class PictureButton;
 
-enum class ControlKind { Label, SpeedButton, GroupBox, Memo, PictureButton, CheckBox, Edit };
+enum class ControlKind { Label, SpeedButton, GroupBox, Memo, PictureButton, CheckBox, Edit, DirectoryList, DriveCombo };
 
 // Geometry in pixels at 96 dpi.
 struct Geometry {
@@ -65,6 +68,15 @@ public:
     HFONT Font() const { return font_.get(); }
     HFONT BoldFont() const { return boldFont_.get(); }
     PictureButton& PictureButtonOf(HWND control) const;
+    DirectoryList& DirectoryListOf(HWND control) const;
+    DriveCombo& DriveComboOf(HWND control) const;
+
+    // Shows the form as a modal window: its owner takes no input meanwhile,
+    // Activated runs once, and a nested message loop runs until the form is
+    // closed (hidden); then the owner is active again.
+    void ShowModal();
+    // Hides the form, which ends its modal showing.
+    void Close();
 
     // The window's rectangle for a 96-dpi client size, centred on the screen.
     static RECT CentredBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
@@ -72,12 +84,21 @@ public:
 protected:
     FormBase();
 
-    // Creates the window (hidden) and every control, in table order; answers
-    // the controls' handles in the same order.
-    std::vector<HWND> CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count);
+    // Creates the window (hidden, owned by owner) and every control, in table
+    // order; answers the controls' handles in the same order.
+    std::vector<HWND> CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count,
+                                 HWND owner);
 
     // A click (or other notification) from the control with that ID.
     virtual void ControlEvent(int id, int notification) = 0;
+
+    // The form's activation on each modal showing; not when the user comes
+    // back to it from another program. An error it raises is shown and the
+    // form stays open.
+    virtual void Activated() {}
+
+    // Calls handler after each change of a directory list or drive combo.
+    void BindChange(HWND control, std::function<void()> handler);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -91,6 +112,8 @@ private:
     GdiFont font_;
     GdiFont boldFont_;
     std::vector<std::unique_ptr<PictureButton>> pictureButtons_;
+    std::vector<std::unique_ptr<DirectoryList>> directoryLists_;
+    std::vector<std::unique_ptr<DriveCombo>> driveCombos_;
     std::vector<HWND> transparent_;
     HWND lastFocus_ = nullptr;
 };
@@ -108,13 +131,20 @@ template <typename TForm>
 class Form : public FormBase {
 protected:
     template <size_t N>
-    void Build(const FormSpec& form, const ControlSpec<TForm> (&controls)[N]) {
+    void Build(const FormSpec& form, const ControlSpec<TForm> (&controls)[N], HWND owner = nullptr) {
         table_ = controls;
         tableSize_ = N;
         ControlDescription descriptions[N];
         for (size_t i = 0; i < N; ++i) descriptions[i] = controls[i].description;
-        const std::vector<HWND> handles = CreateForm(form, descriptions, N);
-        for (size_t i = 0; i < N; ++i) static_cast<TForm*>(this)->*controls[i].field = handles[i];
+        const std::vector<HWND> handles = CreateForm(form, descriptions, N, owner);
+        for (size_t i = 0; i < N; ++i) {
+            static_cast<TForm*>(this)->*controls[i].field = handles[i];
+            const ControlKind kind = controls[i].description.kind;
+            const auto event = controls[i].event;
+            // Lists and combos report changes, not clicks.
+            if (event && (kind == ControlKind::DirectoryList || kind == ControlKind::DriveCombo))
+                BindChange(handles[i], [this, event] { (static_cast<TForm*>(this)->*event)(); });
+        }
     }
 
     void ControlEvent(int id, int notification) override {

@@ -171,6 +171,8 @@ LRESULT CALLBACK PictureButton::Subclass(HWND window, UINT message, WPARAM wPara
 
 LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case BM_GETCHECK:
+        return down_ ? BST_CHECKED : BST_UNCHECKED;
     case WM_LBUTTONDBLCLK:
         // An owner-drawn button reports a double click instead of pressing
         // again; a quick second click should press it like the first.

@@ -5,7 +5,12 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace gui {
+
+// A window's text: a control's caption, an edit box's contents.
+std::wstring WindowText(HWND window);
 
 class Window {
 public:

@@ -92,6 +92,17 @@ void cmdStart(Context& ctx, const Step& step) {
     for (size_t i = 2; i < step.args.size(); ++i)
         args.push_back(step.args[i].text);
     ctx.programs.push_back(std::make_unique<Program>(step.args[1].text, args));
+    ctx.current = ctx.programs.size() - 1;
+    ctx.window = nullptr;
+    ctx.windowCaption.clear();
+}
+
+void cmdProgram(Context& ctx, const Step& step) {
+    long long number;
+    if (!parseInteger(step.args[1].text, number) || number < 1 || (size_t)number > ctx.programs.size())
+        fail(L"expected the number of a started program (1 to " + std::to_wstring(ctx.programs.size()) + L"), not " +
+             quote(step.args[1].text));
+    ctx.current = (size_t)number - 1;
     ctx.window = nullptr;
     ctx.windowCaption.clear();
 }

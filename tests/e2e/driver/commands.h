@@ -20,6 +20,7 @@ void cmdTimeout(Context&, const Step&);
 void cmdStopwatchStart(Context&, const Step&);
 void cmdStopwatchPrint(Context&, const Step&);
 void cmdStart(Context&, const Step&);
+void cmdProgram(Context&, const Step&);
 void cmdWindow(Context&, const Step&);
 void cmdClick(Context&, const Step&);
 void cmdMouseClick(Context&, const Step&);
@@ -52,6 +53,13 @@ void cmdExpectFont(Context&, const Step&);
 // msgbox.cpp
 void cmdMsgBox(Context&, const Step&);
 void cmdNoMsgBox(Context&, const Step&);
+
+// lists.cpp
+void cmdChoose(Context&, const Step&);
+void cmdDoubleClickItem(Context&, const Step&);
+void cmdExpectItems(Context&, const Step&);
+void cmdExpectSelection(Context&, const Step&);
+void cmdExpectItemHeight(Context&, const Step&);
 
 // shots.cpp
 void cmdShot(Context&, const Step&);

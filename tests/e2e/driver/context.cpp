@@ -6,7 +6,7 @@
 Program& Context::program() {
     if (programs.empty())
         fail(L"no program was started (use `start` first)");
-    return *programs.back();
+    return *programs[current];
 }
 
 HWND Context::currentWindow() {
@@ -39,12 +39,12 @@ void waitFor(Context& ctx, const std::wstring& expected, const std::function<boo
     ctx.waiting = &deadline;
     std::wstring found;
     for (;;) {
-        bool exited = !ctx.programs.empty() && !ctx.programs.back()->running();
+        bool exited = !ctx.programs.empty() && !ctx.program().running();
         if (check(found))
             return;
         if (exited)
             fail(L"expected: " + expected + L"\nfound:    " + found + L"\n(the program exited with code " +
-                 std::to_wstring(ctx.programs.back()->exitCode()) + L")");
+                 std::to_wstring(ctx.program().exitCode()) + L")");
         if (deadline.passed())
             fail(L"expected: " + expected + L"\nfound:    " + found + L"\n(waited " + formatSeconds(deadline.elapsed()) +
                  L")");

@@ -12,7 +12,8 @@
 class Deadline;
 
 struct Context {
-    std::vector<std::unique_ptr<Program>> programs;  // commands act on the last one
+    std::vector<std::unique_ptr<Program>> programs;
+    size_t current = 0;                              // commands act on this one: the last started, or `program N`
     HWND window = nullptr;                           // set by `window`
     std::wstring windowCaption;
     DWORD timeoutMs = 10000;

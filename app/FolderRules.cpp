@@ -1,0 +1,48 @@
+#include "app/FolderRules.h"
+
+#include "gui/Paths.h"
+
+#include <windows.h>
+
+namespace {
+
+const wchar_t kFolderSuffix[] = L"\\Kordex";
+constexpr size_t kSuffixLength = 7;
+// "C:\Kordex": a drive root and the folder word.
+constexpr size_t kRootDestinationLength = 9;
+
+}  // namespace
+
+bool EndsInFolderWord(const std::wstring& destination) {
+    return destination.size() >= kSuffixLength &&
+           gui::SameFileName(destination.substr(destination.size() - kSuffixLength), kFolderSuffix);
+}
+
+std::optional<std::wstring> ListFolderFor(const std::wstring& destination,
+                                          const std::function<bool(const std::wstring&)>& exists) {
+    if (EndsInFolderWord(destination)) {
+        const std::wstring folder = destination.size() == kRootDestinationLength
+                                        ? destination.substr(0, 3)
+                                        : destination.substr(0, destination.size() - kSuffixLength);
+        if (folder.empty()) return std::nullopt;
+        return folder;
+    }
+    for (std::wstring folder = gui::ParentFolder(destination); !folder.empty(); folder = gui::ParentFolder(folder))
+        if (exists(folder)) return folder;
+    return std::nullopt;
+}
+
+std::wstring DestinationIn(const std::wstring& folder) {
+    return folder.size() == 3 ? folder + L"Kordex" : folder + kFolderSuffix;
+}
+
+std::wstring AbsoluteDestination(const std::wstring& typed) {
+    if (typed.empty() || gui::IsFullyQualified(typed)) return typed;
+    const DWORD needed = GetFullPathNameW(typed.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return typed;
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(typed.c_str(), needed, &full[0], nullptr);
+    if (length == 0 || length >= needed) return typed;
+    full.resize(length);
+    return gui::WithoutTrailingSeparator(full);
+}

@@ -1,0 +1,28 @@
+// The folder dialog's rules between the destination and the folder list.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+// Whether the destination ends in "\Kordex", in any letter case: the
+// installation folder that every location button proposes.
+bool EndsInFolderWord(const std::wstring& destination);
+
+// Where the folder list goes when the dialog opens for a destination, or
+// nothing when it stays where it is. A destination ending in "\Kordex" gives
+// its drive root when it is 9 characters long (C:\Kordex -> C:\), otherwise
+// the text without those 7 characters (an empty rest: nothing). Any other
+// destination (typed by the user) gives the nearest of its parent and its
+// parent's ancestors that exists.
+std::optional<std::wstring> ListFolderFor(const std::wstring& destination,
+                                          const std::function<bool(const std::wstring&)>& exists);
+
+// The destination the edit box proposes for the list's folder: the folder
+// with "Kordex" inside it (D:\ -> D:\Kordex, D:\Apps -> D:\Apps\Kordex).
+std::wstring DestinationIn(const std::wstring& folder);
+
+// A typed destination made absolute against the current directory, so that
+// it names the same folder whatever the folder list does later. An absolute
+// one (C:\..., \\server\share...) and an empty one stay exactly as typed.
+std::wstring AbsoluteDestination(const std::wstring& typed);

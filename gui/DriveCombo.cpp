@@ -1,0 +1,106 @@
+#include "gui/DriveCombo.h"
+
+#include "gui/DirectoryList.h"
+#include "gui/Error.h"
+
+#include <cwctype>
+
+namespace gui {
+
+namespace {
+
+const wchar_t kProperty[] = L"KORdex.DriveCombo";
+
+std::wstring DriveText(wchar_t letter) {
+    std::wstring text{letter, L':'};
+    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+    // Only fixed disks are asked for a label: an empty floppy or CD drive
+    // would keep the user waiting.
+    const UINT type = GetDriveTypeW(root);
+    if (type != DRIVE_FIXED && type != DRIVE_RAMDISK) return text;
+    wchar_t label[MAX_PATH + 1] = L"";
+    if (GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0) && label[0])
+        text += std::wstring(L" [") + label + L"]";
+    return text;
+}
+
+}  // namespace
+
+DriveCombo::DriveCombo(HWND comboBox) : handle_(comboBox) {
+    if (!IsWindow(comboBox) || (GetWindowLongW(comboBox, GWL_STYLE) & 3) != CBS_DROPDOWNLIST)
+        throw Error(L"A drive combo needs a drop-down list combo box");
+    if (FromHandle(comboBox)) throw Error(L"The combo box is a drive combo already");
+    if (!SetPropW(comboBox, kProperty, this)) ThrowLastError(L"Cannot set up the drive combo");
+    Fill();
+}
+
+DriveCombo::~DriveCombo() {
+    if (IsWindow(handle_) && FromHandle(handle_) == this) RemovePropW(handle_, kProperty);
+}
+
+DriveCombo* DriveCombo::FromHandle(HWND window) {
+    return window ? static_cast<DriveCombo*>(GetPropW(window, kProperty)) : nullptr;
+}
+
+void DriveCombo::Link(DirectoryList& list) {
+    list_ = &list;
+    list.OnChange([this] { SelectDriveOf(list_->Directory()); });
+    SelectDriveOf(list.Directory());
+}
+
+void DriveCombo::OnChange(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+
+void DriveCombo::Fill() {
+    SendMessageW(handle_, CB_RESETCONTENT, 0, 0);
+    const DWORD drives = GetLogicalDrives();
+    for (int bit = 0; bit < 26; ++bit) {
+        if (!(drives & (1u << bit))) continue;
+        const wchar_t letter = static_cast<wchar_t>(L'A' + bit);
+        const std::wstring text = DriveText(letter);
+        const LRESULT index = SendMessageW(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        if (index >= 0) SendMessageW(handle_, CB_SETITEMDATA, static_cast<WPARAM>(index), letter);
+    }
+}
+
+void DriveCombo::SelectDriveOf(const std::wstring& path) {
+    const wchar_t letter =
+        path.size() >= 2 && path[1] == L':' ? static_cast<wchar_t>(towupper(path[0])) : L'\0';
+    const LRESULT count = SendMessageW(handle_, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; letter && i < count; ++i) {
+        if (static_cast<wchar_t>(SendMessageW(handle_, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == letter) {
+            SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+            return;
+        }
+    }
+    SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+wchar_t DriveCombo::SelectedLetter() const {
+    const LRESULT index = SendMessageW(handle_, CB_GETCURSEL, 0, 0);
+    if (index < 0) return L'\0';
+    return static_cast<wchar_t>(SendMessageW(handle_, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+
+void DriveCombo::Command(int notification) {
+    if (notification == CBN_DROPDOWN) {
+        // Drives come and go (a stick, a network drive): list them afresh.
+        const wchar_t letter = SelectedLetter();
+        Fill();
+        SelectDriveOf(letter ? std::wstring{letter, L':'} : std::wstring());
+        return;
+    }
+    if (notification != CBN_SELCHANGE) return;
+    const wchar_t letter = SelectedLetter();
+    if (list_ && letter) {
+        try {
+            // "D:" alone is the drive's current directory.
+            list_->MoveTo(std::wstring{letter, L':'});
+        } catch (...) {
+            SelectDriveOf(list_->Directory());
+            throw;
+        }
+    }
+    for (const auto& listener : listeners_) listener();
+}
+
+}  // namespace gui

@@ -1,0 +1,54 @@
+// The classic drive combo: one row per drive, its letter in upper case
+// ("C:", a fixed disk with its volume label: "C: [SYSTEM]"). It stays a real
+// CBS_DROPDOWNLIST combo box, so CB_GETCOUNT, CB_GETLBTEXT and CB_GETCURSEL
+// work as on any combo; the parent forwards its WM_COMMAND notifications.
+//
+// Linked to a directory list, both ways: choosing a drive moves the list to
+// that drive's current directory, and a list moving to another drive selects
+// that drive here. A drive that cannot be entered raises the list's error and
+// the combo goes back to the list's drive.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace gui {
+
+class DirectoryList;
+
+class DriveCombo {
+public:
+    explicit DriveCombo(HWND comboBox);
+    ~DriveCombo();
+    DriveCombo(const DriveCombo&) = delete;
+    DriveCombo& operator=(const DriveCombo&) = delete;
+
+    HWND Handle() const { return handle_; }
+
+    // The list must outlive the combo's use of it (both belong to one form).
+    void Link(DirectoryList& list);
+
+    // Called after the user chose a drive (and the list moved there).
+    void OnChange(std::function<void()> listener);
+
+    // A notification code the parent received from the combo in WM_COMMAND.
+    void Command(int notification);
+
+    // The object behind a combo window, or nullptr if it is not one.
+    static DriveCombo* FromHandle(HWND window);
+
+private:
+    void Fill();
+    // Selects the drive of path; none for a path without a drive letter.
+    void SelectDriveOf(const std::wstring& path);
+    wchar_t SelectedLetter() const;
+
+    HWND handle_;
+    DirectoryList* list_ = nullptr;
+    std::vector<std::function<void()>> listeners_;
+};
+
+}  // namespace gui

@@ -1,0 +1,190 @@
+#include "gui/DirectoryList.h"
+#include "gui/DriveCombo.h"
+#include "gui/Error.h"
+
+#include <windows.h>
+
+#include <doctest.h>
+
+#include <cwctype>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring CurrentDirectory() {
+    wchar_t current[MAX_PATH];
+    return std::wstring(current, GetCurrentDirectoryW(MAX_PATH, current));
+}
+
+// A folder tree in the temporary folder, removed again, with the current
+// directory put back: root\Apps, root\Data, a hidden folder and a file.
+class Tree {
+public:
+    Tree() : previous_(CurrentDirectory()) {
+        wchar_t temp[MAX_PATH];
+        root_.assign(temp, GetTempPathW(MAX_PATH, temp));
+        root_ += L"kordex-list-test";
+        for (const wchar_t* name : {L"", L"\\Data", L"\\Apps", L"\\Hidden"})
+            CreateDirectoryW((root_ + name).c_str(), nullptr);
+        SetFileAttributesW((root_ + L"\\Hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+        CloseHandle(CreateFileW((root_ + L"\\file.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
+    ~Tree() {
+        SetCurrentDirectoryW(previous_.c_str());
+        DeleteFileW((root_ + L"\\file.txt").c_str());
+        SetFileAttributesW((root_ + L"\\Hidden").c_str(), FILE_ATTRIBUTE_NORMAL);
+        for (const wchar_t* name : {L"\\Data", L"\\Apps", L"\\Hidden", L""}) RemoveDirectoryW((root_ + name).c_str());
+    }
+    const std::wstring& Root() const { return root_; }
+
+private:
+    std::wstring previous_;
+    std::wstring root_;
+};
+
+// A hidden window with the list and the combo as the dialog makes them.
+class Controls {
+public:
+    Controls() {
+        parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr, nullptr, nullptr);
+        list = CreateWindowExW(0, L"LISTBOX", L"",
+                               WS_CHILD | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                               0, 0, 200, 150, parent_, nullptr, nullptr, nullptr);
+        combo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | CBS_DROPDOWNLIST, 0, 160, 100, 200, parent_, nullptr,
+                                nullptr, nullptr);
+    }
+    ~Controls() { DestroyWindow(parent_); }
+    HWND list = nullptr;
+    HWND combo = nullptr;
+
+private:
+    HWND parent_ = nullptr;
+};
+
+std::vector<std::wstring> Rows(HWND list) {
+    std::vector<std::wstring> rows;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        text.resize(static_cast<size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]))));
+        rows.push_back(text);
+    }
+    return rows;
+}
+
+std::wstring SelectedRow(HWND list) {
+    const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    return index < 0 ? L"" : Rows(list).at(static_cast<size_t>(index));
+}
+
+std::wstring SelectedDrive(HWND combo) {
+    const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (index < 0) return L"";
+    wchar_t text[MAX_PATH] = L"";
+    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void SelectRow(HWND list, const std::wstring& text) {
+    const std::vector<std::wstring> rows = Rows(list);
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i] == text) SendMessageW(list, LB_SETCURSEL, i, 0);
+}
+
+}  // namespace
+
+TEST_CASE("the list shows the folder's ancestors and visible subfolders, and moves the current directory") {
+    Tree tree;
+    Controls controls;
+    gui::DirectoryList list(controls.list, 96);
+    CHECK(list.Directory() == CurrentDirectory());
+    CHECK(SendMessageW(controls.list, LB_GETITEMHEIGHT, 0, 0) == 16);
+    int changes = 0;
+    list.OnChange([&] { ++changes; });
+
+    const std::wstring root = tree.Root();
+    list.MoveTo(root);
+    CHECK(changes == 1);
+    CHECK(list.Directory() == root);
+    CHECK(CurrentDirectory() == root);
+    std::vector<std::wstring> rows = Rows(controls.list);
+    REQUIRE(rows.size() >= 3);
+    CHECK(rows[0] == root.substr(0, 3));
+    CHECK(rows[rows.size() - 3] == root);
+    CHECK(rows[rows.size() - 2] == root + L"\\Apps");
+    CHECK(rows[rows.size() - 1] == root + L"\\Data");
+    CHECK(SelectedRow(controls.list) == root);
+
+    // The same folder in another case, or with a trailing separator: nothing happens.
+    std::wstring upper = root;
+    for (wchar_t& c : upper) c = static_cast<wchar_t>(towupper(c));
+    list.MoveTo(upper);
+    list.MoveTo(root + L"\\");
+    CHECK(changes == 1);
+
+    // A double click or Enter on a row enters it; relative moves go from the current directory.
+    SelectRow(controls.list, root + L"\\Apps");
+    list.Command(LBN_DBLCLK);
+    CHECK(list.Directory() == root + L"\\Apps");
+    CHECK(changes == 2);
+    list.MoveTo(L"..\\Data");
+    CHECK(list.Directory() == root + L"\\Data");
+    SelectRow(controls.list, root);
+    SendMessageW(controls.list, WM_KEYDOWN, VK_RETURN, 0);
+    CHECK(list.Directory() == root);
+    CHECK(changes == 4);
+
+    // A typed letter selects the next row whose name starts with it, in any case.
+    SendMessageW(controls.list, WM_CHAR, L'd', 0);
+    CHECK(SelectedRow(controls.list) == root + L"\\Data");
+    SendMessageW(controls.list, WM_CHAR, L'D', 0);
+    CHECK(SelectedRow(controls.list) == root + L"\\Data");
+    CHECK(list.Directory() == root);
+    SelectRow(controls.list, root);
+
+    // A folder that cannot be entered: the system's message, and nothing moves.
+    const std::vector<std::wstring> before = Rows(controls.list);
+    CHECK_THROWS_AS(list.MoveTo(root + L"\\Missing"), gui::Error);
+    CHECK(list.Directory() == root);
+    CHECK(CurrentDirectory() == root);
+    CHECK(Rows(controls.list) == before);
+    CHECK(changes == 4);
+}
+
+TEST_CASE("the drive combo lists drive letters in upper case and follows the list both ways") {
+    Tree tree;
+    Controls controls;
+    gui::DirectoryList list(controls.list, 144);
+    CHECK(SendMessageW(controls.list, LB_GETITEMHEIGHT, 0, 0) == 24);
+    gui::DriveCombo drives(controls.combo);
+    drives.Link(list);
+    int changes = 0;
+    drives.OnChange([&] { ++changes; });
+
+    const LRESULT count = SendMessageW(controls.combo, CB_GETCOUNT, 0, 0);
+    REQUIRE(count >= 2);  // C: and K:, the build folder
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[MAX_PATH] = L"";
+        SendMessageW(controls.combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        CAPTURE(std::wstring(text));
+        CHECK(text[0] >= L'A');
+        CHECK(text[0] <= L'Z');
+        CHECK(text[1] == L':');
+    }
+
+    const std::wstring root = tree.Root();
+    list.MoveTo(root);
+    CHECK(SelectedDrive(controls.combo).substr(0, 2) == root.substr(0, 2));
+    list.MoveTo(L"K:\\");
+    CHECK(SelectedDrive(controls.combo).substr(0, 2) == L"K:");
+
+    // Choosing a drive goes back to that drive's own current directory.
+    const LRESULT cIndex = SendMessageW(controls.combo, CB_FINDSTRING, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(root.substr(0, 2).c_str()));
+    REQUIRE(cIndex >= 0);
+    SendMessageW(controls.combo, CB_SETCURSEL, cIndex, 0);
+    drives.Command(CBN_SELCHANGE);
+    CHECK(list.Directory() == root);
+    CHECK(changes == 1);
+}
