@@ -34,4 +34,20 @@ private:
     std::wstring title_;
 };
 
+// Runs the work of a window procedure: an exception it raises is shown in the
+// default error box instead of crossing the callback, and answers 0.
+template <typename Work>
+LRESULT Guarded(Work&& work) noexcept {
+    try {
+        return work();
+    } catch (...) {
+        try {
+            Application::Current().ShowException();
+        } catch (...) {
+            // Not even the box could be shown; the program runs on.
+        }
+        return 0;
+    }
+}
+
 }  // namespace gui

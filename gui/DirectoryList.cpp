@@ -14,7 +14,6 @@ namespace gui {
 
 namespace {
 
-const wchar_t kProperty[] = L"KORdex.DirectoryList";
 constexpr int kRowHeight = 16;  // at 96 dpi, like the row's folder picture
 constexpr int kIndent = 10;     // per level, at 96 dpi
 constexpr int kGap = 3;         // between the picture and the name
@@ -82,43 +81,18 @@ UniqueIcon FolderIcon(bool open, int size) {
 }  // namespace
 
 DirectoryList::DirectoryList(HWND listBox, int dpi)
-    : handle_(listBox), dpi_(dpi), iconSize_(Scale(kRowHeight, dpi)) {
+    : SubclassedWindow(listBox), dpi_(dpi), iconSize_(Scale(kRowHeight, dpi)) {
     const LONG style = GetWindowLongW(listBox, GWL_STYLE);
-    if (!IsWindow(listBox) || !(style & LBS_OWNERDRAWFIXED) || !(style & LBS_HASSTRINGS) || (style & LBS_SORT))
+    if (!(style & LBS_OWNERDRAWFIXED) || !(style & LBS_HASSTRINGS) || (style & LBS_SORT))
         throw Error(L"A directory list needs an owner-drawn list box with strings, unsorted");
-    if (FromHandle(listBox)) throw Error(L"The list box is a directory list already");
-    // What can fail comes before the subclassing, which must not outlive a
-    // half-made object.
     directory_ = CurrentDirectory();
     closedFolder_ = FolderIcon(false, iconSize_);
     openFolder_ = FolderIcon(true, iconSize_);
-    if (!SetPropW(listBox, kProperty, this)) ThrowLastError(L"Cannot set up the directory list");
-    previous_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(listBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DirectoryList::Subclass)));
-    if (!previous_) {
-        const DWORD error = GetLastError();
-        RemovePropW(listBox, kProperty);
-        SetLastError(error);
-        ThrowLastError(L"Cannot set up the directory list");
-    }
     SendMessageW(listBox, LB_SETITEMHEIGHT, 0, Scale(kRowHeight, dpi));
     Rebuild();
 }
 
-DirectoryList::~DirectoryList() { Unhook(); }
-
-void DirectoryList::Unhook() {
-    if (!handle_) return;
-    // Only if nobody subclassed the list after us.
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle_, GWLP_WNDPROC)) == &DirectoryList::Subclass)
-        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    RemovePropW(handle_, kProperty);
-    handle_ = nullptr;
-}
-
-DirectoryList* DirectoryList::FromHandle(HWND window) {
-    return window ? static_cast<DirectoryList*>(GetPropW(window, kProperty)) : nullptr;
-}
+DirectoryList* DirectoryList::FromHandle(HWND window) { return dynamic_cast<DirectoryList*>(Attached(window)); }
 
 void DirectoryList::OnChange(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
 
@@ -138,9 +112,9 @@ void DirectoryList::MoveTo(const std::wstring& folder) {
 }
 
 void DirectoryList::Rebuild() {
-    if (!handle_) return;
-    SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(handle_, LB_RESETCONTENT, 0, 0);
+    if (!Handle()) return;
+    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
     rows_.clear();
     const std::vector<std::wstring> chain = FolderChain(directory_);
     for (const std::wstring& folder : chain) {
@@ -149,11 +123,11 @@ void DirectoryList::Rebuild() {
     for (const std::wstring& name : Subfolders(directory_)) {
         rows_.push_back(Row{Join(directory_, name), static_cast<int>(chain.size()), false});
     }
-    for (const Row& row : rows_) SendMessageW(handle_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.path.c_str()));
+    for (const Row& row : rows_) SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.path.c_str()));
     const WPARAM current = chain.empty() ? static_cast<WPARAM>(-1) : chain.size() - 1;
-    SendMessageW(handle_, LB_SETCURSEL, current, 0);
-    SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(handle_, nullptr, TRUE);
+    SendMessageW(Handle(), LB_SETCURSEL, current, 0);
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void DirectoryList::Command(int notification) {
@@ -161,13 +135,13 @@ void DirectoryList::Command(int notification) {
 }
 
 void DirectoryList::EnterSelectedRow() {
-    const LRESULT index = SendMessageW(handle_, LB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(Handle(), LB_GETCURSEL, 0, 0);
     if (index < 0 || static_cast<size_t>(index) >= rows_.size()) return;
     MoveTo(rows_[static_cast<size_t>(index)].path);
 }
 
 void DirectoryList::SelectRowStartingWith(wchar_t letter) {
-    const LRESULT current = SendMessageW(handle_, LB_GETCURSEL, 0, 0);
+    const LRESULT current = SendMessageW(Handle(), LB_GETCURSEL, 0, 0);
     const size_t count = rows_.size();
     const size_t start = current < 0 ? count - 1 : static_cast<size_t>(current);
     const std::wstring wanted(1, letter);
@@ -175,10 +149,10 @@ void DirectoryList::SelectRowStartingWith(wchar_t letter) {
         const size_t index = (start + step) % count;
         const std::wstring name = FolderName(rows_[index].path);
         if (!name.empty() && SameFileName(name.substr(0, 1), wanted)) {
-            SendMessageW(handle_, LB_SETCURSEL, index, 0);
+            SendMessageW(Handle(), LB_SETCURSEL, index, 0);
             // As the list tells its parent of a selection the user made.
-            SendMessageW(GetParent(handle_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(handle_), LBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(handle_));
+            SendMessageW(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(Handle()));
             return;
         }
     }
@@ -204,7 +178,7 @@ void DirectoryList::Draw(const DRAWITEMSTRUCT& item) const {
     }
 
     const std::wstring name = FolderName(row.path);
-    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
     SelectedObject selectedFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent{};
     GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &extent);
@@ -225,30 +199,11 @@ void DirectoryList::Draw(const DRAWITEMSTRUCT& item) const {
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &text);
 }
 
-LRESULT CALLBACK DirectoryList::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DirectoryList* self = FromHandle(window);
-    if (!self) {
-        const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-        return CallWindowProcW(classProcedure, window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        const WNDPROC previous = self->previous_;
-        self->Unhook();
-        return CallWindowProcW(previous, window, message, wParam, lParam);
-    }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        Application::Current().ShowException();
-        return 0;
-    }
-}
-
 LRESULT DirectoryList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE: {
         // Enter goes to the list (to enter the row) instead of to the dialog.
-        LRESULT code = CallWindowProcW(previous_, handle_, message, wParam, lParam);
+        LRESULT code = Default(message, wParam, lParam);
         const auto* msg = reinterpret_cast<const MSG*>(lParam);
         if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
         return code;
@@ -268,7 +223,7 @@ LRESULT DirectoryList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
-    return CallWindowProcW(previous_, handle_, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }
 
 }  // namespace gui

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "gui/Handles.h"
+#include "gui/SubclassedWindow.h"
 
 #include <functional>
 #include <string>
@@ -19,16 +20,12 @@
 
 namespace gui {
 
-class DirectoryList {
+class DirectoryList : public SubclassedWindow {
 public:
     // Takes over an LBS_OWNERDRAWFIXED | LBS_HASSTRINGS list box and fills it
     // at the process's current directory; rows are 16 pixels at 96 dpi.
     DirectoryList(HWND listBox, int dpi);
-    ~DirectoryList();
-    DirectoryList(const DirectoryList&) = delete;
-    DirectoryList& operator=(const DirectoryList&) = delete;
 
-    HWND Handle() const { return handle_; }
     const std::wstring& Directory() const { return directory_; }
 
     // Moves the list and the current directory to folder (relative to the
@@ -55,15 +52,11 @@ private:
         bool open;  // the folder or one of its ancestors
     };
 
-    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Unhook();
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Rebuild();
     void EnterSelectedRow();
     void SelectRowStartingWith(wchar_t letter);
 
-    HWND handle_;
-    WNDPROC previous_ = nullptr;
     int dpi_;
     std::wstring directory_;
     std::vector<Row> rows_;

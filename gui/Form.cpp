@@ -76,11 +76,16 @@ int TextWidth(HWND control, HFONT font, const wchar_t* text) {
 // A read-only multi-line box has nothing to do with Tab or Enter: they move
 // between the controls as in a dialog instead of going into the box, and
 // tabbing into it leaves the log unselected.
-LRESULT CALLBACK ReadOnlyMemoProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    const LRESULT result = CallWindowProcW(previous, window, message, wParam, lParam);
-    return message == WM_GETDLGCODE ? result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_HASSETSEL) : result;
-}
+class ReadOnlyMemo : public SubclassedWindow {
+public:
+    explicit ReadOnlyMemo(HWND memo) : SubclassedWindow(memo) {}
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        const LRESULT result = Default(message, wParam, lParam);
+        return message == WM_GETDLGCODE ? result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_HASSETSEL) : result;
+    }
+};
 
 GdiFont MakeFont(const FormSpec& form, int dpi, int weight) {
     LOGFONTW font{};
@@ -116,8 +121,7 @@ FormBase::FormBase() = default;
 FormBase::~FormBase() {
     // The controls' objects go before the windows they subclass.
     driveCombos_.clear();
-    directoryLists_.clear();
-    pictureButtons_.clear();
+    subclassed_.clear();
 }
 
 RECT FormBase::CentredBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
@@ -182,18 +186,16 @@ HWND FormBase::CreateControl(const ControlDescription& control, const std::vecto
     if (control.options & kChecked) SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
     if (control.kind == ControlKind::Memo) {
         SendMessageW(window, EM_SETLIMITTEXT, 0, 0);
-        const LONG_PTR previous =
-            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ReadOnlyMemoProcedure));
-        SetWindowLongPtrW(window, GWLP_USERDATA, previous);
+        subclassed_.push_back(std::make_unique<ReadOnlyMemo>(window));
     }
     if (control.kind == ControlKind::DirectoryList)
-        directoryLists_.push_back(std::make_unique<DirectoryList>(window, dpi_));
+        subclassed_.push_back(std::make_unique<DirectoryList>(window, dpi_));
     if (control.kind == ControlKind::DriveCombo) {
         FitComboField(window, Scale(at.height, dpi_));
         driveCombos_.push_back(std::make_unique<DriveCombo>(window));
     }
     if (control.kind == ControlKind::PictureButton) {
-        pictureButtons_.push_back(std::make_unique<PictureButton>(
+        subclassed_.push_back(std::make_unique<PictureButton>(
             window, Picture::FromResource(GetModuleHandleW(nullptr), control.picture), dpi_));
     }
     return window;
@@ -255,11 +257,10 @@ void FormBase::ShowModal() {
     } disabled(owner);
 
     ShowWindow(Handle(), SW_SHOWNORMAL);
-    try {
+    Guarded([this] {
         Activated();
-    } catch (...) {
-        Application::Current().ShowException();
-    }
+        return LRESULT{0};
+    });
     MSG msg;
     while (IsWindowVisible(Handle())) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "gui/Handles.h"
+#include "gui/SubclassedWindow.h"
 #include "gui/Window.h"
 
 #include <functional>
@@ -111,8 +112,8 @@ private:
     int dpi_ = 96;
     GdiFont font_;
     GdiFont boldFont_;
-    std::vector<std::unique_ptr<PictureButton>> pictureButtons_;
-    std::vector<std::unique_ptr<DirectoryList>> directoryLists_;
+    // Picture buttons, directory lists and the read-only memo.
+    std::vector<std::unique_ptr<SubclassedWindow>> subclassed_;
     std::vector<std::unique_ptr<DriveCombo>> driveCombos_;
     std::vector<HWND> transparent_;
     HWND lastFocus_ = nullptr;

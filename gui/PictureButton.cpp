@@ -15,7 +15,6 @@ namespace gui {
 
 namespace {
 
-const wchar_t kProperty[] = L"gui.PictureButton";
 
 constexpr BYTE kHalfOpacity = 128;
 // The frame's width, classic (outline and two-pixel edge) or styled.
@@ -98,41 +97,16 @@ ButtonLayout LayoutOf(const RECT& client, SIZE picture, SIZE caption, int gap) {
 }
 
 PictureButton::PictureButton(HWND button, const Picture& picture, int dpi)
-    : handle_(button),
+    : SubclassedWindow(button),
       picture_(picture.Scaled(Scale(picture.Width(), dpi), Scale(picture.Height(), dpi))),
       dpi_(dpi) {
-    if (!IsWindow(button) || (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) != BS_OWNERDRAW)
+    if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) != BS_OWNERDRAW)
         throw Error(L"A picture button needs an owner-drawn button");
-    if (FromHandle(button)) throw Error(L"The button has a picture already");
-    // The property first: the new procedure finds the object through it.
-    if (!SetPropW(button, kProperty, this)) ThrowLastError(L"Cannot set up the picture button");
-    previous_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PictureButton::Subclass)));
-    if (!previous_) {
-        const DWORD error = GetLastError();
-        RemovePropW(button, kProperty);
-        SetLastError(error);
-        ThrowLastError(L"Cannot set up the picture button");
-    }
     theme_.Open(button, L"Button");
     Redraw();
 }
 
-PictureButton::~PictureButton() { Unhook(); }
-
-void PictureButton::Unhook() {
-    if (!handle_) return;
-    // Only if nobody subclassed the button after us; otherwise our procedure
-    // stays in their chain and, finding no object, forwards to the class.
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle_, GWLP_WNDPROC)) == &PictureButton::Subclass)
-        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    RemovePropW(handle_, kProperty);
-    handle_ = nullptr;
-}
-
-PictureButton* PictureButton::FromHandle(HWND window) {
-    return window ? static_cast<PictureButton*>(GetPropW(window, kProperty)) : nullptr;
-}
+PictureButton* PictureButton::FromHandle(HWND window) { return dynamic_cast<PictureButton*>(Attached(window)); }
 
 void PictureButton::SetGreyed(bool greyed) {
     if (greyed_ == greyed) return;
@@ -147,26 +121,7 @@ void PictureButton::SetDown(bool down) {
 }
 
 void PictureButton::Redraw() const {
-    if (handle_) InvalidateRect(handle_, nullptr, FALSE);
-}
-
-LRESULT CALLBACK PictureButton::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    PictureButton* self = FromHandle(window);
-    if (!self) {
-        const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-        return CallWindowProcW(classProcedure, window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        const WNDPROC previous = self->previous_;
-        self->Unhook();
-        return CallWindowProcW(previous, window, message, wParam, lParam);
-    }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        Application::Current().ShowException();
-        return 0;
-    }
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -189,23 +144,23 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Redraw();
         break;
     case WM_THEMECHANGED:
-        theme_.Open(handle_, L"Button");
+        theme_.Open(Handle(), L"Button");
         Redraw();
         break;
     case WM_ERASEBKGND:
         return TRUE;  // Draw paints every pixel; erasing first would flicker
     }
-    return CallWindowProcW(previous_, handle_, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }
 
 void PictureButton::TrackMouse(LPARAM position) {
     const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     RECT client;
-    GetClientRect(handle_, &client);
+    GetClientRect(Handle(), &client);
     // While the button holds the capture, moves outside it arrive here too.
     const bool inside = PtInRect(&client, point) != FALSE;
     if (inside && !mouseOver_) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, handle_, 0};
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
         TrackMouseEvent(&track);
     }
     SetMouseOver(inside);
@@ -249,12 +204,12 @@ void PictureButton::Paint(HDC dc, const RECT& client, const ButtonLook& look) co
     PaintFrame(dc, client, look.frame);
     const RECT content = ContentRect(dc, client, look.frame);
 
-    auto font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
+    auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
     SelectedObject selectedFont(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    const std::wstring text = WindowText(handle_);
+    const std::wstring text = WindowText(Handle());
     UINT format = DT_CENTER | DT_WORDBREAK;
-    if (SendMessageW(handle_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) format |= DT_HIDEPREFIX;
+    if (SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) format |= DT_HIDEPREFIX;
 
     // The caption wraps only where it would reach the frame's edge: button
     // captions are long words for an 89-pixel button, and Wine's Tahoma is
@@ -292,7 +247,7 @@ void PictureButton::Paint(HDC dc, const RECT& client, const ButtonLook& look) co
 void PictureButton::PaintFrame(HDC dc, const RECT& client, FrameLook frame) const {
     if (theme_.IsOpen()) {
         // The styled frame has rounded, partly transparent corners.
-        Theme::DrawParentBackground(handle_, dc);
+        Theme::DrawParentBackground(Handle(), dc);
         theme_.DrawBackground(dc, BP_PUSHBUTTON, PushButtonState(frame), client);
         return;
     }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "gui/Picture.h"
+#include "gui/SubclassedWindow.h"
 #include "gui/Theme.h"
 
 namespace gui {
@@ -50,30 +51,26 @@ struct ButtonLayout {
 };
 ButtonLayout LayoutOf(const RECT& client, SIZE picture, SIZE caption, int gap);
 
-class PictureButton {
+class PictureButton : public SubclassedWindow {
 public:
     // Takes over an existing BS_OWNERDRAW button; the picture is drawn at its
     // 96-dpi size scaled to dpi.
     PictureButton(HWND button, const Picture& picture, int dpi);
-    ~PictureButton();
-    PictureButton(const PictureButton&) = delete;
-    PictureButton& operator=(const PictureButton&) = delete;
 
     void SetGreyed(bool greyed);
     bool Greyed() const { return greyed_; }
     void SetDown(bool down);
     bool Down() const { return down_; }
-    HWND Handle() const { return handle_; }
 
     void Draw(const DRAWITEMSTRUCT& item);
 
     // The object behind a button window, or nullptr if it is not one.
     static PictureButton* FromHandle(HWND window);
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Unhook();
     void Redraw() const;
     void TrackMouse(LPARAM position);
     void SetMouseOver(bool over);
@@ -81,8 +78,6 @@ private:
     void PaintFrame(HDC dc, const RECT& client, FrameLook frame) const;
     RECT ContentRect(HDC dc, const RECT& client, FrameLook frame) const;
 
-    HWND handle_;
-    WNDPROC previous_ = nullptr;
     Picture picture_;
     int dpi_;
     Theme theme_;

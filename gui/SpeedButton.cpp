@@ -177,12 +177,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         delete state;
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    try {
-        return HandleMessage(window, *state, message, wParam, lParam);
-    } catch (...) {
-        Application::Current().ShowException();
-        return 0;
-    }
+    return Guarded([&] { return HandleMessage(window, *state, message, wParam, lParam); });
 }
 
 }  // namespace

@@ -55,12 +55,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         self->handle_ = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        Application::Current().ShowException();
-        return 0;
-    }
+    return Guarded([&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 }  // namespace gui
