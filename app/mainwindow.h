@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+struct PayloadItem;
+
 // The one record of paths and progress; every field starts empty.
 struct InstallerState {
     std::wstring OsProductName;
@@ -80,11 +82,11 @@ protected:
 
 private:
     void FormShow();
-    // Each button's handler in the order its steps go.
+    // A location button's choice: the marks, the destination, its check.
     void ChooseLocation(int number, const std::wstring& destination);
     HWND LocationButtonHandle(int number) const;
     void CreateFolderStep(const std::wstring& text, const std::wstring& folder);
-    void WriteItemStep(const struct PayloadItem& item, const std::wstring& destination);
+    void WriteItemStep(const PayloadItem& item, const std::wstring& destination);
 
     std::unique_ptr<ProgressLog> log_;
     // The "> várakozás a felhasználóra..." entry of the last destination check.
