@@ -3,13 +3,21 @@
 #include "gui/Error.h"
 #include "gui/MessageBox.h"
 
+#include <commctrl.h>
+
 namespace gui {
 
 namespace {
 Application* current = nullptr;
 }
 
-Application::Application() { current = this; }
+Application::Application() {
+    current = this;
+    // Windows XP gives the standard controls the visual styles of common
+    // controls 6 (which the manifest asks for) only once comctl32 is loaded.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
+}
 
 Application::~Application() { current = nullptr; }
 
