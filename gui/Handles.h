@@ -52,41 +52,22 @@ struct KernelHandleTraits {
 };
 using UniqueHandle = Unique<KernelHandleTraits>;
 
-struct RegKeyTraits {
-    using Value = HKEY;
+// A handle whose empty value is null and that one function closes.
+template <typename Handle, auto Close>
+struct NullTraits {
+    using Value = Handle;
     static Value empty() { return nullptr; }
     static bool valid(Value v) { return v != nullptr; }
-    static void close(Value v) { RegCloseKey(v); }
+    static void close(Value v) { Close(v); }
 };
-using RegKey = Unique<RegKeyTraits>;
 
-struct LocalMemoryTraits {
-    using Value = HLOCAL;
-    static Value empty() { return nullptr; }
-    static bool valid(Value v) { return v != nullptr; }
-    static void close(Value v) { LocalFree(v); }
-};
-using LocalMemory = Unique<LocalMemoryTraits>;
-
-template <typename Object>
-struct GdiObjectTraits {
-    using Value = Object;
-    static Value empty() { return nullptr; }
-    static bool valid(Value v) { return v != nullptr; }
-    static void close(Value v) { DeleteObject(v); }
-};
-using GdiObject = Unique<GdiObjectTraits<HGDIOBJ>>;
-using GdiFont = Unique<GdiObjectTraits<HFONT>>;
-using GdiBitmap = Unique<GdiObjectTraits<HBITMAP>>;
-using GdiBrush = Unique<GdiObjectTraits<HBRUSH>>;
-
-struct IconTraits {
-    using Value = HICON;
-    static Value empty() { return nullptr; }
-    static bool valid(Value v) { return v != nullptr; }
-    static void close(Value v) { DestroyIcon(v); }
-};
-using UniqueIcon = Unique<IconTraits>;
+using RegKey = Unique<NullTraits<HKEY, &RegCloseKey>>;
+using LocalMemory = Unique<NullTraits<HLOCAL, &LocalFree>>;
+using GdiObject = Unique<NullTraits<HGDIOBJ, &DeleteObject>>;
+using GdiFont = Unique<NullTraits<HFONT, &DeleteObject>>;
+using UniqueIcon = Unique<NullTraits<HICON, &DestroyIcon>>;
+// A device context from CreateCompatibleDC.
+using MemoryDc = Unique<NullTraits<HDC, &DeleteDC>>;
 
 // A FindFirstFileW search.
 struct FindTraits {
@@ -96,14 +77,6 @@ struct FindTraits {
     static void close(Value v) { FindClose(v); }
 };
 using FindHandle = Unique<FindTraits>;
-
-struct ModuleTraits {
-    using Value = HMODULE;
-    static Value empty() { return nullptr; }
-    static bool valid(Value v) { return v != nullptr; }
-    static void close(Value v) { FreeLibrary(v); }
-};
-using Module = Unique<ModuleTraits>;
 
 // A COM interface pointer that releases its reference.
 template <typename Interface>

@@ -19,15 +19,6 @@ Pixel Premultiplied(Pixel straight);
 // straight values), then premultiplied; the opacity is kept.
 Pixel PremultipliedGrey(Pixel straight);
 
-struct MemoryDcTraits {
-    using Value = HDC;
-    static Value empty() { return nullptr; }
-    static bool valid(Value v) { return v != nullptr; }
-    static void close(Value v) { DeleteDC(v); }
-};
-// A device context from CreateCompatibleDC.
-using MemoryDc = Unique<MemoryDcTraits>;
-
 class Picture {
 public:
     // A BMP file (BITMAPFILEHEADER, BITMAPINFOHEADER, 32 bits a pixel,

@@ -5,29 +5,29 @@
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 
-e2e_drive "$prefix" <<'SCRIPT'
-start K:\tests\errors\throwing_window.exe
-window "Hibadoboz próba"
-click #100
-msgbox "KORdex telepítő" "Resource 7 not found." ok icon=error buttons=ok
-click #101
-msgbox "KORdex telepítő" "Invalid data type for 'ProductName'" ok icon=error buttons=ok
-click #102
-msgbox "KORdex telepítő" "Már van pont." ok icon=error buttons=ok
-click #103
-msgbox "KORdex telepítő" "Kérdés?." ok icon=error buttons=ok
-click #104
-msgbox "KORdex telepítő" "Figyelem!" ok icon=error buttons=ok
-click #105
-msgbox "KORdex telepítő" "Zárójelben (ez)" ok icon=error buttons=ok
-click #200
-msgbox "KORdex telepítő" "Standard library error." ok icon=error buttons=ok
+# The button that raises the error | the box's text.
+cases=(
+  "#100|Resource 7 not found."
+  "#101|Invalid data type for 'ProductName'"
+  "#102|Már van pont."
+  "#103|Kérdés?."
+  "#104|Figyelem!"
+  "#105|Zárójelben (ez)"
+  "#200|Standard library error."
+)
+{
+  printf 'start K:\\tests\\errors\\throwing_window.exe\nwindow "Hibadoboz próba"\n'
+  for case in "${cases[@]}"; do
+    printf 'click %s\nmsgbox "KORdex telepítő" "%s" ok icon=error buttons=ok\n' "${case%%|*}" "${case#*|}"
+  done
+  cat <<'SCRIPT'
 # Still running and answering.
 click #300
 expect-text #300 "1"
 close
 wait-exit 0
 SCRIPT
+} | e2e_drive "$prefix"
 
 e2e_drive "$prefix" <<'SCRIPT'
 start K:\tests\errors\throwing_window.exe show

@@ -28,30 +28,18 @@ for case in "${cases[@]}"; do
   done
   cp "$kordex/datacore.kdx" "$prefix/datacore.before"
 
-  e2e_drive "$prefix" ANSWER="$answer" OUTCOME="$outcome" <<'SCRIPT'
+  {
+    cat <<'SCRIPT'
 start ${INSTALLER}
 window ${CAPTION}
 click #1003
 msgbox "FIGYELMEZTETÉS!" "FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?" ${ANSWER} default=no icon=warning buttons=yes,no
-expect-lines #1006
-  "> futási környezet ellenőrzése: Microsoft Windows 7"
-  "> írási jogosultság ellenőrzése: megfelelő"
-  "> várakozás a felhasználóra...OK"
-  ""
-  "> \"C:\\Kordex\" mappa létrehozása...OK"
-  "> [excel] mappa létrehozása...OK"
-  "> [xml] mappa létrehozása...OK"
-  "> kordex.exe file másolása...OK"
-  "> datacore.kdx file másolása...${OUTCOME}"
-  "> libeay32.dll file másolása...OK"
-  "> ssleay32.dll file másolása...OK"
-  "> olvass_el.txt file másolása...OK"
-  "> parancsfile létrehozása az asztalon...OK"
-  ""
-  "Telepítés befejezve, kattints a Kilépés gombra"
-end
+SCRIPT
+    e2e_install_log 'C:\Kordex' "$outcome"
+    cat <<'SCRIPT'
 expect-visible #1003 no
 SCRIPT
+  } | e2e_drive "$prefix" ANSWER="$answer"
 
   e2e_holds "$kordex" "${items[@]}" excel xml
   e2e_same_as_payload "$kordex" kordex.exe libeay32.dll ssleay32.dll olvass_el.txt

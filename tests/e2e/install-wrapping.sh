@@ -8,34 +8,22 @@ documents='C:\Dokumentumok\Egy hosszú nevű mappa a sortörés kipróbálásáh
 destination="$documents\\Kordex"
 e2e_registry "$prefix" personal="$documents"
 
-e2e_drive "$prefix" DESTINATION="$destination" <<'SCRIPT'
+{
+  cat <<'SCRIPT'
 start ${INSTALLER}
 window ${CAPTION}
 click #1008
 expect-text #1005 ${DESTINATION}
 expect-line #1006 2 "> várakozás a felhasználóra..."
 click #1003
-expect-lines #1006
-  "> futási környezet ellenőrzése: Microsoft Windows 7"
-  "> írási jogosultság ellenőrzése: megfelelő"
-  "> várakozás a felhasználóra...OK"
-  ""
-  "> \"${DESTINATION}\" mappa létrehozása...OK"
-  "> [excel] mappa létrehozása...OK"
-  "> [xml] mappa létrehozása...OK"
-  "> kordex.exe file másolása...OK"
-  "> datacore.kdx file másolása...OK"
-  "> libeay32.dll file másolása...OK"
-  "> ssleay32.dll file másolása...OK"
-  "> olvass_el.txt file másolása...OK"
-  "> parancsfile létrehozása az asztalon...OK"
-  ""
-  "Telepítés befejezve, kattints a Kilépés gombra"
-end
+SCRIPT
+  e2e_install_log "$destination"
+  cat <<'SCRIPT'
 # 15 entries on 16 lines: the folder entry, the only long one, wraps once.
 start ${TOOLS}\desktop.exe edit-lines ${CAPTION} 1006 16
 wait-exit 0
 SCRIPT
+} | e2e_drive "$prefix" DESTINATION="$destination"
 
 kordex=$(e2e_c "$prefix" "$destination")
 e2e_holds "$kordex" kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt excel xml

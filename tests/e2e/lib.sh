@@ -153,3 +153,27 @@ e2e_holds() {
   expected=$(printf '%s\n' "$@" | LC_ALL=C sort)
   [[ $found == "$expected" ]] || e2e_fail "$dir holds [${found//$'\n'/ }], expected [${expected//$'\n'/ }]"
 }
+
+# Prints the driver's check of the log after an installation run into DEST:
+# `e2e_install_log DEST [DATABASE [STOP]]`. The database entry ends in
+# DATABASE (OK, KIHAGYVA, FELÜLÍRVA); with STOP, the run stopped writing that
+# file: its entry has no outcome and the log ends there.
+e2e_install_log() {
+  local destination=${1//\\/\\\\} database=${2:-OK} stop=${3:-} item outcome
+  echo 'expect-lines #1006'
+  printf '  "%s"\n' "> futási környezet ellenőrzése: Microsoft Windows 7" \
+    "> írási jogosultság ellenőrzése: megfelelő" "> várakozás a felhasználóra...OK" ""
+  printf '  "> \\"%s\\" mappa létrehozása...OK"\n' "$destination"
+  printf '  "%s"\n' "> [excel] mappa létrehozása...OK" "> [xml] mappa létrehozása...OK"
+  for item in kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt; do
+    if [[ $item == "$stop" ]]; then
+      printf '  "> %s file másolása..."\nend\n' "$item"
+      return
+    fi
+    outcome=OK
+    [[ $item == datacore.kdx ]] && outcome=$database
+    printf '  "> %s file másolása...%s"\n' "$item" "$outcome"
+  done
+  printf '  "%s"\n' "> parancsfile létrehozása az asztalon...OK" "" "Telepítés befejezve, kattints a Kilépés gombra"
+  echo end
+}
