@@ -19,7 +19,6 @@ public:
     static Application& Current();
 
     void SetTitle(std::wstring title) { title_ = std::move(title); }
-    const std::wstring& Title() const { return title_; }
 
     // Shows the exception being handled in the default error box; call it
     // from a catch block. The program runs on afterwards.

@@ -114,6 +114,20 @@ void FitComboField(HWND combo, int height) {
     }
 }
 
+// The window's rectangle for the form's client size at a dpi, centred on the
+// work area of the primary screen.
+RECT CentredBounds(const FormSpec& form, int dpi) {
+    RECT frame{0, 0, Scale(form.clientWidth, dpi), Scale(form.clientHeight, dpi)};
+    AdjustWindowRectEx(&frame, form.style, FALSE, form.exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + (work.right - work.left - width) / 2;
+    const int top = work.top + (work.bottom - work.top - height) / 2;
+    return RECT{left, top, left + width, top + height};
+}
+
 }  // namespace
 
 FormBase::FormBase() = default;
@@ -124,19 +138,6 @@ FormBase::~FormBase() {
     subclassed_.clear();
 }
 
-RECT FormBase::CentredBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
-    const int dpi = ScreenDpi();
-    RECT frame{0, 0, Scale(clientWidth, dpi), Scale(clientHeight, dpi)};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - width) / 2;
-    const int top = work.top + (work.bottom - work.top - height) / 2;
-    return RECT{left, top, left + width, top + height};
-}
-
 std::vector<HWND> FormBase::CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count,
                                        HWND owner) {
     dpi_ = ScreenDpi();
@@ -144,7 +145,7 @@ std::vector<HWND> FormBase::CreateForm(const FormSpec& form, const ControlDescri
     boldFont_ = MakeFont(form, dpi_, FW_BOLD);
     RegisterSpeedButtonClass();
     CreateHandle(form.className, form.caption, form.style, form.exStyle,
-                 CentredBounds(form.clientWidth, form.clientHeight, form.style, form.exStyle), owner);
+                 CentredBounds(form, dpi_), owner);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
     std::vector<HWND> created;

@@ -65,8 +65,6 @@ class FormBase : public Window {
 public:
     ~FormBase() override;
 
-    int Dpi() const { return dpi_; }
-    HFONT Font() const { return font_.get(); }
     HFONT BoldFont() const { return boldFont_.get(); }
     PictureButton& PictureButtonOf(HWND control) const;
     DirectoryList& DirectoryListOf(HWND control) const;
@@ -78,9 +76,6 @@ public:
     void ShowModal();
     // Hides the form, which ends its modal showing.
     void Close();
-
-    // The window's rectangle for a 96-dpi client size, centred on the screen.
-    static RECT CentredBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
 
 protected:
     FormBase();

@@ -58,7 +58,6 @@ public:
     PictureButton(HWND button, const Picture& picture, int dpi);
 
     void SetGreyed(bool greyed);
-    bool Greyed() const { return greyed_; }
     void SetDown(bool down);
     bool Down() const { return down_; }
 
