@@ -20,6 +20,15 @@ bench_fail() {
   exit 1
 }
 
+# A test that cannot run without root (mounting a drive, adding a user) is
+# reported to CTest as skipped, naming why, never as passed.
+bench_require_root() {
+  if ((EUID != 0)); then
+    echo "skipped: needs root to $*"
+    exit 77
+  fi
+}
+
 bench_display() {
   [[ -s $BENCH/display ]] || bench_fail "no screen: run 'scripts/bench.sh start' first"
   cat "$BENCH/display"
