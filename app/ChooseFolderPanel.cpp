@@ -5,6 +5,8 @@
 #include "app/mainwindow.h"
 #include "gui/DirectoryList.h"
 #include "gui/DriveCombo.h"
+#include "gui/Error.h"
+#include "gui/Paths.h"
 
 TfrmCDF* frmCDF = nullptr;
 
@@ -51,7 +53,14 @@ TfrmCDF::TfrmCDF(HWND owner) {
 
 void TfrmCDF::FormActivate() {
     const std::wstring& destination = installerState.Destination;
-    if (const auto folder = ListFolderFor(destination, DirectoryExists)) DirectoryListOf(dlbDF).MoveTo(*folder);
+    if (const auto folder = ListFolderFor(destination, DirectoryExists)) {
+        // A folder removed since it was chosen: the list and the edit box
+        // stay as they were.
+        const std::wstring parent = gui::ParentFolder(*folder);
+        if (!DirectoryExists(*folder) && (parent.empty() || DirectoryExists(parent)))
+            throw gui::Error(L"The specified file was not found");
+        DirectoryListOf(dlbDF).MoveTo(*folder);
+    }
     SetWindowTextW(edtDF, destination.c_str());
 }
 

@@ -1,8 +1,7 @@
 #include "app/FolderRules.h"
 
+#include "gui/Error.h"
 #include "gui/Paths.h"
-
-#include <windows.h>
 
 namespace {
 
@@ -38,11 +37,9 @@ std::wstring DestinationIn(const std::wstring& folder) {
 
 std::wstring AbsoluteDestination(const std::wstring& typed) {
     if (typed.empty() || gui::IsFullyQualified(typed)) return typed;
-    const DWORD needed = GetFullPathNameW(typed.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return typed;
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(typed.c_str(), needed, &full[0], nullptr);
-    if (length == 0 || length >= needed) return typed;
-    full.resize(length);
-    return gui::WithoutTrailingSeparator(full);
+    try {
+        return gui::WithoutTrailingSeparator(gui::FullPath(typed));
+    } catch (const gui::Error&) {
+        return typed;
+    }
 }

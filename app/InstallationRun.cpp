@@ -4,6 +4,7 @@
 #include "app/Payload.h"
 #include "app/mainwindow.h"
 #include "gui/MessageBox.h"
+#include "gui/Paths.h"
 
 namespace {
 
@@ -26,22 +27,27 @@ void TfrmMain::WriteItemStep(const PayloadItem& item, const std::wstring& destin
 }
 
 void TfrmMain::btnInstallClick() {
-    const std::wstring destination = installerState.Destination;
+    const std::wstring& chosen = installerState.Destination;
     // Without a folder the files would land in the root of the current drive.
-    if (destination.empty()) {
+    if (chosen.empty()) {
         gui::ShowMessageBox(L"Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt.",
                             L"Hiba!", MB_ICONERROR);
         return;
     }
+    // Resolved once, before the run moves the current folder: a destination
+    // without a drive or a relative one names the same folder in every step,
+    // and the shortcut starts the kordex.exe that was installed.
+    const std::wstring destination = gui::WithoutTrailingSeparator(gui::FullPath(chosen));
 
     for (HWND button : {btnDefault, btnDocuments, btnDesktop, btnBrowse}) EnableWindow(button, FALSE);
     if (waitingEntry_) log_->Append(*waitingEntry_, kOk);
     log_->Add(L"");
 
-    const size_t folderEntry = log_->Add(L"> \"" + destination + L"\" mappa létrehozása...");
+    const size_t folderEntry = log_->Add(L"> \"" + chosen + L"\" mappa létrehozása...");
     CreateDirectoryW(destination.c_str(), nullptr);
     SetCurrentDirectoryW(destination.c_str());
     log_->Append(folderEntry, DirectoryExists(destination) ? kOk : kFailed);
+    ClearUnfinishedWrites(destination);
     CreateFolderStep(L"> [excel] mappa létrehozása...", destination + L"\\excel");
     CreateFolderStep(L"> [xml] mappa létrehozása...", destination + L"\\xml");
 

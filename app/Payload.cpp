@@ -18,16 +18,33 @@ const PayloadItem kReleaseNotes{5, L"olvass_el.txt"};
 
 namespace {
 
+// What a write in progress is called beside its target: plainly the
+// installer's, and cleared by the next run in that folder.
+const wchar_t kTemporaryPrefix[] = L"~KORdexSetup-";
+const wchar_t kTemporarySuffix[] = L".tmp";
+
 std::wstring TargetPath(const PayloadItem& item, const std::wstring& destination) {
     return destination + L"\\" + item.fileName;
 }
 
-// The system's text for an error, as the file-creation error shows it.
+std::wstring TemporaryPath(const PayloadItem& item, const std::wstring& destination) {
+    return destination + L"\\" + kTemporaryPrefix + item.fileName + kTemporarySuffix;
+}
+
+// The system's text for an error, as the file errors show it.
 std::wstring ReasonText(DWORD code) {
     std::wstring text = gui::SystemErrorText(code);
     while (!text.empty() && (text.back() == L'.' || text.back() == L' ' || text.back() == L'\r' || text.back() == L'\n'))
         text.pop_back();
     return text;
+}
+
+[[noreturn]] void ThrowCannotCreate(const std::wstring& target, DWORD code) {
+    throw gui::Error(L"Cannot create file \"" + target + L"\". " + ReasonText(code));
+}
+
+[[noreturn]] void ThrowCannotWrite(const std::wstring& target, DWORD code) {
+    throw gui::Error(L"Cannot write file \"" + target + L"\". " + ReasonText(code));
 }
 
 struct ResourceData {
@@ -45,6 +62,43 @@ ResourceData Locate(const PayloadItem& item) {
     return {bytes, SizeofResource(self, found)};
 }
 
+// A target that is read-only, in use or a folder cannot be replaced: find
+// that out by opening it for writing, which leaves its contents alone.
+void CheckReplaceable(const std::wstring& target) {
+    if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    gui::UniqueHandle existing(
+        CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!existing) ThrowCannotCreate(target, GetLastError());
+}
+
+// The temporary file of a write that has not been moved into place. Removed
+// when the write fails; once moved, there is nothing left to remove.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!path_.empty()) DeleteFileW(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::wstring& path() const { return path_; }
+    void Forget() { path_.clear(); }
+
+private:
+    std::wstring path_;
+};
+
+// Writes all bytes in one request and puts them on the disk: a short write
+// (a full disk) answers the system's reason.
+DWORD WriteDurably(HANDLE file, const ResourceData& data) {
+    DWORD written = 0;
+    if (!WriteFile(file, data.bytes, data.size, &written, nullptr)) return GetLastError();
+    if (written != data.size) return ERROR_DISK_FULL;
+    if (!FlushFileBuffers(file)) return GetLastError();
+    return ERROR_SUCCESS;
+}
+
 }  // namespace
 
 void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) {
@@ -56,14 +110,35 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) 
                          L") is damaged; nothing of it was written");
     }
 
-    const std::wstring path = TargetPath(item, destination);
-    gui::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw gui::Error(L"Cannot create file \"" + path + L"\". " + ReasonText(GetLastError()));
+    // The item goes into a temporary file beside its target and replaces the
+    // target in one step: a failure or a kill leaves the earlier file whole.
+    const std::wstring target = TargetPath(item, destination);
+    CheckReplaceable(target);
+    TemporaryFile temporary(TemporaryPath(item, destination));
+    {
+        gui::UniqueHandle file(CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) {
+            const DWORD code = GetLastError();
+            temporary.Forget();  // not made by us: whatever stands there stays
+            ThrowCannotCreate(target, code);
+        }
+        if (const DWORD code = WriteDurably(file.get(), data)) ThrowCannotWrite(target, code);
+    }
+    if (!MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        ThrowCannotCreate(target, GetLastError());
+    temporary.Forget();
+}
 
-    DWORD written = 0;
-    if (!WriteFile(file.get(), data.bytes, data.size, &written, nullptr) || written != data.size)
-        throw gui::Error(L"Stream write error");
+void ClearUnfinishedWrites(const std::wstring& destination) {
+    WIN32_FIND_DATAW found;
+    const std::wstring pattern = destination + L"\\" + kTemporaryPrefix + L"*" + kTemporarySuffix;
+    gui::FindHandle search(FindFirstFileW(pattern.c_str(), &found));
+    if (!search) return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileW((destination + L"\\" + found.cFileName).c_str());
+    } while (FindNextFileW(search.get(), &found));
 }
 
 bool PayloadFileExists(const PayloadItem& item, const std::wstring& destination) {

@@ -16,12 +16,19 @@ extern const PayloadItem kLibeay32;
 extern const PayloadItem kSsleay32;
 extern const PayloadItem kReleaseNotes;
 
-// Writes the item as destination\fileName: created anew, shared with nobody,
-// the resource's bytes written unchanged in one request straight from the
-// executable's image. Raises "Resource <id> not found", "Cannot create file
-// "<path>". <reason>", the stream-write error, or the damaged-item error
-// (nothing written).
+// Writes the item as destination\fileName, replacing any earlier file in one
+// step: the resource's bytes go unchanged, in one request straight from the
+// executable's image, into a temporary file beside the target, are flushed,
+// and the temporary file is then moved over the target. On any failure the
+// target stays exactly as it was and the temporary file is removed. Raises
+// "Resource <id> not found", "Cannot create file "<target>". <reason>" (the
+// target is read-only, in use or cannot be made), "Cannot write file
+// "<target>". <reason>" (a full disk), or the damaged-item error.
 void WritePayloadItem(const PayloadItem& item, const std::wstring& destination);
+
+// Removes the temporary files that an earlier run left in destination when
+// it was killed in the middle of a write.
+void ClearUnfinishedWrites(const std::wstring& destination);
 
 // Whether destination\fileName is a file (not a folder), a link followed to
 // its target.

@@ -16,6 +16,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // owns the task-bar button: closing it ends the program.
         TfrmMain mainForm;
         frmMain = &mainForm;
+        application.SetMainWindow(mainForm.Handle());
         // Hidden until the fourth location button shows it.
         TfrmCDF folderForm(mainForm.Handle());
         frmCDF = &folderForm;

@@ -23,7 +23,26 @@ Application::~Application() { current = nullptr; }
 
 Application& Application::Current() { return *current; }
 
-void Application::ShowException() const { ShowErrorBox(title_, CurrentExceptionMessage()); }
+bool Application::Exists() { return current != nullptr; }
+
+Application::ModalScope::ModalScope(HWND window) {
+    if (current) current->modalWindows_.push_back(window);
+}
+
+Application::ModalScope::~ModalScope() {
+    if (current) current->modalWindows_.pop_back();
+}
+
+void Application::ShowException() {
+    if (showingError_) return;
+    const std::wstring message = CurrentExceptionMessage();
+    showingError_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{showingError_};
+    ShowErrorBox(title_, message);
+}
 
 void Application::Run() {
     MSG msg;

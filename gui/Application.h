@@ -5,6 +5,7 @@
 #include "gui/Handles.h"
 
 #include <string>
+#include <vector>
 
 namespace gui {
 
@@ -17,12 +18,31 @@ public:
 
     // The one running application; window procedures report errors through it.
     static Application& Current();
+    static bool Exists();
 
     void SetTitle(std::wstring title) { title_ = std::move(title); }
 
+    // The window that owns every message box: the innermost form shown
+    // modally, else the main window. An owned box keeps its owner from
+    // taking input while it is open; one owned by whichever window happens
+    // to be active would leave the main window open to a second click.
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
+    HWND MessageBoxOwner() const { return modalWindows_.empty() ? mainWindow_ : modalWindows_.back(); }
+
+    // While one lives, its window is the innermost modal form.
+    class ModalScope {
+    public:
+        explicit ModalScope(HWND window);
+        ~ModalScope();
+        ModalScope(const ModalScope&) = delete;
+        ModalScope& operator=(const ModalScope&) = delete;
+    };
+
     // Shows the exception being handled in the default error box; call it
-    // from a catch block. The program runs on afterwards.
-    void ShowException() const;
+    // from a catch block. The program runs on afterwards. An error raised
+    // while the box is open (by a message its loop dispatches again) is not
+    // shown a second time.
+    void ShowException();
 
     // Runs the message loop until Terminate is called or the main window closes.
     void Run();
@@ -31,6 +51,9 @@ public:
 private:
     ComApartment com_;
     std::wstring title_;
+    HWND mainWindow_ = nullptr;
+    std::vector<HWND> modalWindows_;
+    bool showingError_ = false;
 };
 
 // Runs the work of a window procedure: an exception it raises is shown in the

@@ -30,16 +30,6 @@ std::wstring Normalised(const std::wstring& path) {
     return result;
 }
 
-std::wstring FullPath(const std::wstring& path) {
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) throw Error(SystemErrorText(GetLastError()));
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, &full[0], nullptr);
-    if (length == 0 || length >= needed) throw Error(SystemErrorText(GetLastError()));
-    full.resize(length);
-    return full;
-}
-
 std::wstring CurrentDirectory() {
     const DWORD needed = GetCurrentDirectoryW(0, nullptr);
     std::wstring current(needed, L'\0');

@@ -1,11 +1,12 @@
 #include "gui/Dpi.h"
 
+#include "gui/Handles.h"
+
 namespace gui {
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return dpi > 0 ? dpi : kDesignDpi;
 }
 

@@ -24,6 +24,20 @@ void ThrowLastError(const std::wstring& what) {
     throw Error(what + L": " + SystemErrorText(code));
 }
 
+namespace {
+
+// The standard library's messages are in the ANSI code page.
+std::wstring FromAnsi(const char* text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 1) return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
+}  // namespace
+
 std::wstring CurrentExceptionMessage() {
     try {
         throw;
@@ -32,8 +46,7 @@ std::wstring CurrentExceptionMessage() {
     } catch (const std::bad_alloc&) {
         return L"Out of memory";
     } catch (const std::exception& error) {
-        const std::string narrow = error.what();
-        return std::wstring(narrow.begin(), narrow.end());
+        return FromAnsi(error.what());
     } catch (...) {
         return L"Unknown error";
     }

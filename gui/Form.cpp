@@ -63,13 +63,10 @@ const ControlDescription* Find(const ControlDescription* controls, size_t count,
 }
 
 int TextWidth(HWND control, HFONT font, const wchar_t* text) {
-    HDC dc = GetDC(control);
+    const WindowDc dc(control);
+    const SelectedObject selected(dc.get(), font);
     SIZE size{};
-    {
-        SelectedObject selected(dc, font);
-        GetTextExtentPoint32W(dc, text, static_cast<int>(std::wcslen(text)), &size);
-    }
-    ReleaseDC(control, dc);
+    GetTextExtentPoint32W(dc.get(), text, static_cast<int>(std::wcslen(text)), &size);
     return size.cx;
 }
 
@@ -133,7 +130,9 @@ RECT CentredBounds(const FormSpec& form, int dpi) {
 FormBase::FormBase() = default;
 
 FormBase::~FormBase() {
-    // The controls' objects go before the windows they subclass.
+    // The window and its controls go first: they use the form's fonts and
+    // the controls' objects until they are destroyed.
+    DestroyHandle();
     driveCombos_.clear();
     subclassed_.clear();
 }
@@ -256,6 +255,7 @@ void FormBase::ShowModal() {
             SetActiveWindow(owner);
         }
     } disabled(owner);
+    const Application::ModalScope modal(Handle());
 
     ShowWindow(Handle(), SW_SHOWNORMAL);
     Guarded([this] {
@@ -285,6 +285,13 @@ void FormBase::Close() {
     ShowWindow(Handle(), SW_HIDE);
 }
 
+bool FormBase::TakesInput(HWND control) const {
+    // Other programs can still post clicks to a form that a modal box or
+    // dialog has disabled, or to a hidden or disabled button: a user could
+    // not have made them, so they start nothing.
+    return IsWindowEnabled(Handle()) && IsWindowEnabled(control) && IsWindowVisible(control);
+}
+
 void FormBase::RestoreFocus() {
     if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
         SetFocus(lastFocus_);
@@ -302,7 +309,7 @@ LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!control) return 0;
         if (DirectoryList* list = DirectoryList::FromHandle(control)) list->Command(HIWORD(wParam));
         else if (DriveCombo* combo = DriveCombo::FromHandle(control)) combo->Command(HIWORD(wParam));
-        else ControlEvent(LOWORD(wParam), HIWORD(wParam));
+        else if (TakesInput(control)) ControlEvent(LOWORD(wParam), HIWORD(wParam));
         return 0;
     }
     case WM_DRAWITEM: {

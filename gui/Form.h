@@ -103,6 +103,7 @@ private:
                        const ControlDescription* controls);
     void ArrangeTabOrder(const std::vector<HWND>& created, const ControlDescription* controls, size_t count);
     void RestoreFocus();
+    bool TakesInput(HWND control) const;
 
     int dpi_ = 96;
     GdiFont font_;

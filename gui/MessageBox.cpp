@@ -1,11 +1,14 @@
 #include "gui/MessageBox.h"
 
+#include "gui/Application.h"
+
 #include <windows.h>
 
 namespace gui {
 
 int ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
-    return MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), flags);
+    const HWND owner = Application::Exists() ? Application::Current().MessageBoxOwner() : nullptr;
+    return MessageBoxW(owner, text.c_str(), title.c_str(), flags);
 }
 
 std::wstring WithFullStop(std::wstring message) {

@@ -1,4 +1,5 @@
-// Modal message boxes, owned by whichever of our windows is active.
+// Modal message boxes, owned by the application's innermost modal form or
+// its main window.
 #pragma once
 
 #include <string>

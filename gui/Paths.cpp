@@ -1,5 +1,7 @@
 #include "gui/Paths.h"
 
+#include "gui/Error.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -40,6 +42,16 @@ bool SameFileName(const std::wstring& a, const std::wstring& b) {
 bool IsFullyQualified(const std::wstring& path) {
     if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && IsSeparator(path[2])) return true;
     return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) throw Error(SystemErrorText(GetLastError()));
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), needed, &full[0], nullptr);
+    if (length == 0 || length >= needed) throw Error(SystemErrorText(GetLastError()));
+    full.resize(length);
+    return full;
 }
 
 std::wstring WithoutTrailingSeparator(const std::wstring& path) {

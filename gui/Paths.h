@@ -1,5 +1,5 @@
 // Text rules for Windows paths that the folder controls share. They look at
-// the text only, never at the disk.
+// the text only, never at the disk; FullPath also at the current folder.
 #pragma once
 
 #include <string>
@@ -14,6 +14,11 @@ bool SameFileName(const std::wstring& a, const std::wstring& b);
 // Whether the path needs no current folder or drive to mean one place:
 // "C:\..." or "\\server\share...". "\x", "C:x" and "x" are relative.
 bool IsFullyQualified(const std::wstring& path);
+
+// The path resolved against the process's current folder and drive, as the
+// system resolves it: "\x" -> "C:\x", "x" -> "C:\cur\x". Raises the system's
+// error text for a path it cannot resolve.
+std::wstring FullPath(const std::wstring& path);
 
 // The path without trailing separators, except the one a root needs ("C:\").
 std::wstring WithoutTrailingSeparator(const std::wstring& path);

@@ -125,6 +125,8 @@ void PictureButton::Redraw() const {
 }
 
 LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    static const UINT greyedQuery = RegisterWindowMessageW(L"PictureButtonGreyed");
+    if (message == greyedQuery) return greyed_ ? 1 : 0;
     switch (message) {
     case BM_GETCHECK:
         return down_ ? BST_CHECKED : BST_UNCHECKED;

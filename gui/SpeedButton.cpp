@@ -63,8 +63,8 @@ void Paint(HWND window, const SpeedButton& state, HDC dc, const RECT& client) {
 }
 
 void OnPaint(HWND window, const SpeedButton& state) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    const PaintDc paint(window);
+    const HDC dc = paint.get();
     RECT client;
     GetClientRect(window, &client);
     // Drawn off-screen and copied in one go, so that hovering does not flicker.
@@ -77,7 +77,6 @@ void OnPaint(HWND window, const SpeedButton& state) {
     } else {
         Paint(window, state, dc, client);
     }
-    EndPaint(window, &paint);
 }
 
 LRESULT HandleMessage(HWND window, SpeedButton& state, UINT message, WPARAM wParam, LPARAM lParam) {

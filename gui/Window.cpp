@@ -11,7 +11,9 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-Window::~Window() {
+Window::~Window() { DestroyHandle(); }
+
+void Window::DestroyHandle() {
     if (handle_) DestroyWindow(handle_);
 }
 

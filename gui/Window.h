@@ -28,6 +28,10 @@ protected:
     void CreateHandle(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
                       const RECT& bounds, HWND owner);
 
+    // Destroys the window now, while the derived object's resources still
+    // live; the destructor would do it only after them.
+    void DestroyHandle();
+
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

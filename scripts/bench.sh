@@ -168,6 +168,32 @@ bench_map() {
   ln -s "$3" "$1/dosdevices/$2"
 }
 
+# A small drive of its own, for a test that fills the disk: a tmpfs of SIZE
+# (as mount takes it, e.g. 64k; it counts in 4 KiB pages) owned by the
+# prefix's owner and mapped as LETTER in the prefix; prints its Linux folder.
+# Needs root; bench_release_drives unmounts it.
+#   bench_small_drive PREFIX LETTER SIZE
+bench_small_drive() {
+  local prefix=$1 letter=$2 size=$3
+  local folder=$BENCH/drives/$(basename "$prefix").$letter
+  bench_release_drives "$(basename "$prefix")"
+  mkdir -p "$folder"
+  mount -t tmpfs -o "size=$size,mode=0755" kordex-small "$folder" || bench_fail "cannot mount a small drive at $folder"
+  chown "$(stat -c %u:%g "$prefix")" "$folder"
+  bench_map "$prefix" "$letter:" "$folder"
+  echo "$folder"
+}
+
+# Unmounts the small drives of the prefixes whose names start with NAME.
+bench_release_drives() {
+  local folder
+  for folder in "$BENCH/drives/$1"*; do
+    [[ -d $folder ]] || continue
+    if mountpoint -q "$folder"; then umount "$folder" || umount -l "$folder"; fi
+    rmdir "$folder" 2>/dev/null || true
+  done
+}
+
 # Sets the scenario's registry values in a prefix:
 #   bench_reg PREFIX KEY NAME TYPE DATA     (TYPE as `reg add` takes it)
 #   bench_reg PREFIX KEY NAME delete
@@ -200,6 +226,7 @@ case "${1:-}" in
     for p in "$BENCH"/prefixes/* "$BENCH"/template-*; do
       [[ -d $p ]] && bench_stop_server "$p"
     done
+    bench_release_drives ""
     bench_stop_screen
     echo "bench: stopped"
     ;;

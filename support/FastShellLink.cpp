@@ -71,8 +71,9 @@ bool TFastShellLink::Execute() const {
     const gui::ComPtr<IShellLinkW> link = Query<IShellLinkW>(object.get(), IID_IShellLinkW);
     const gui::ComPtr<IPersistFile> file = Query<IPersistFile>(object.get(), IID_IPersistFile);
 
-    link->SetArguments(FParamString.c_str());
-    link->SetPath(FLinkTarget.c_str());
-    link->SetWorkingDirectory(FWorkingDirectory.c_str());
+    // A shortcut that lost any of its settings would start the wrong thing.
+    if (FAILED(link->SetArguments(FParamString.c_str()))) return false;
+    if (FAILED(link->SetPath(FLinkTarget.c_str()))) return false;
+    if (FAILED(link->SetWorkingDirectory(FWorkingDirectory.c_str()))) return false;
     return SUCCEEDED(file->Save(LinkFileName(shellFolder).c_str(), FALSE));
 }

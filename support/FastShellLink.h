@@ -44,7 +44,8 @@ public:
     TRunAs RunAs() const { return FRunAs; }
     void SetRunAs(TRunAs value) { FRunAs = value; }
 
-    // Creates the shortcut. True when the shortcut file was saved. A missing
+    // Creates the shortcut. True when every setting was taken and the
+    // shortcut file was saved. A missing
     // shell-folder value makes no folders and no shortcut. The shell-link
     // object's creation errors ("<reason>, ClassID: {...}", "Interface not
     // supported") and the registry's data-type error reach the caller.

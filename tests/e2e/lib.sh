@@ -23,6 +23,7 @@ e2e_finish() {
     bench_stop_server "$prefix"
     if ((status == 0)); then rm -rf "$prefix"; fi
   done
+  if [[ -d $BENCH/drives ]]; then bench_release_drives "$E2E_NAME"; fi
   case $status in
     0) echo "$E2E_NAME: passed" ;;
     77) echo "$E2E_NAME: skipped" ;;
@@ -33,8 +34,41 @@ trap e2e_finish EXIT
 
 # A fresh prefix for this scenario: `e2e_prefix [root|user] [suffix]`.
 e2e_prefix() {
-  local who=${1:-root} name=$E2E_NAME${2:+.$2}
-  bench_prefix "$name" "$who"
+  local who=${1:-root} name=$E2E_NAME${2:+.$2} prefix
+  prefix=$(bench_prefix "$name" "$who")
+  # The driver's side of e2e_pause: wait for the test's go-ahead.
+  printf '@echo off\r\necho reached> C:\\%%1.reached\r\n:wait\r\nif not exist C:\\%%1.go goto wait\r\n' \
+    >"$prefix/drive_c/pause.cmd"
+  chown --reference="$prefix" "$prefix/drive_c/pause.cmd"
+  echo "$prefix"
+}
+
+# Pausing a driver script for work on the Linux side (filling a disk,
+# checking files) while the program waits in the state the script left it
+# in. The driver runs in the background (`e2e_drive ... &`); the lines that
+# `e2e_pause NAME` prints make it wait until the test, having seen it arrive
+# with `e2e_await PREFIX NAME`, says `e2e_resume PREFIX NAME`. Then the
+# script goes on with the first program's main window.
+e2e_pause() {
+  cat <<SCRIPT
+start C:\\windows\\system32\\cmd.exe /c C:\\pause.cmd $1
+wait-exit 0
+program 1
+window \${CAPTION}
+SCRIPT
+}
+
+e2e_await() {
+  local i
+  for i in $(seq 1 400); do
+    [[ -e $1/drive_c/$2.reached ]] && return 0
+    sleep 0.05
+  done
+  e2e_fail "the driver did not reach the pause $2"
+}
+
+e2e_resume() {
+  touch "$1/drive_c/$2.go"
 }
 
 # Runs a driver script, read from stdin, in a prefix:

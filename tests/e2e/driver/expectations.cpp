@@ -173,6 +173,23 @@ void cmdExpectChecked(Context& ctx, const Step& step) {
     });
 }
 
+// The picture buttons answer this registered message with their greyed flag.
+void cmdExpectGreyed(Context& ctx, const Step& step) {
+    const std::wstring& want = step.args[2].text;
+    if (want != L"yes" && want != L"no")
+        fail(L"expected yes or no, not " + quote(want));
+    static const UINT query = RegisterWindowMessageW(L"PictureButtonGreyed");
+    expectProperty(ctx, step.args[1], L"greyed", want, [&](HWND hwnd, std::wstring& v) {
+        DWORD_PTR greyed;
+        if (!sendWithTimeout(hwnd, query, 0, 0, ctx.sendBudgetMs(), &greyed)) {
+            v = kNoAnswer;
+            return false;
+        }
+        v = greyed ? L"yes" : L"no";
+        return true;
+    });
+}
+
 void cmdExpectFocus(Context& ctx, const Step& step) {
     const Arg& control = step.args[1];
     waitFor(ctx, L"focus on " + parseControlRef(control).describe(), [&](std::wstring& found) {
