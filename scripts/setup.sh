@@ -9,7 +9,7 @@ packages=(
   wine wine32:i386 wine64 fonts-wine
   xvfb x11-utils xdotool imagemagick
   doctest-dev
-  python3 locales
+  python3 locales strace
 )
 
 missing=()

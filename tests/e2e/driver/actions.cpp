@@ -192,13 +192,17 @@ void cmdSync(Context& ctx, const Step&) {
 }
 
 void cmdWaitExit(Context& ctx, const Step& step) {
-    long long expected;
-    if (!parseInteger(step.args[1].text, expected))
-        fail(L"expected an exit code, not " + quote(step.args[1].text));
+    // "*": any exit code, for a program ended from outside.
+    const bool anyCode = step.args[1].text == L"*";
+    long long expected = 0;
+    if (!anyCode && !parseInteger(step.args[1].text, expected))
+        fail(L"expected an exit code or *, not " + quote(step.args[1].text));
     Program& program = ctx.program();
     if (WaitForSingleObject(program.handle(), ctx.sendBudgetMs()) != WAIT_OBJECT_0)
-        fail(L"expected: the program exits with code " + std::to_wstring(expected) +
+        fail(L"expected: the program exits" + (anyCode ? std::wstring() : L" with code " + std::to_wstring(expected)) +
              L"\nfound:    still running after " + formatSeconds(ctx.sendBudgetMs()));
+    if (anyCode)
+        return;
     DWORD code = program.exitCode();
     if (code != (DWORD)expected)
         fail(L"expected: exit code " + std::to_wstring(expected) + L"\nfound:    exit code " +

@@ -18,7 +18,7 @@ const Command kCommands[] = {
     {L"close", L"", 0, 0, false, cmdClose},
     {L"syscommand", L"SC_CLOSE|SC_MINIMIZE|SC_MAXIMIZE|SC_RESTORE", 1, 1, false, cmdSysCommand},
     {L"sync", L"", 0, 0, false, cmdSync},
-    {L"wait-exit", L"CODE", 1, 1, false, cmdWaitExit},
+    {L"wait-exit", L"CODE|*", 1, 1, false, cmdWaitExit},
     {L"kill", L"", 0, 0, false, cmdKill},
     {L"expect-caption", L"TEXT", 1, 1, false, cmdExpectCaption},
     {L"expect-text", L"CTRL TEXT", 2, 2, false, cmdExpectText},
