@@ -2,6 +2,8 @@
 # An error that no handler catches is shown in the default error box (the
 # application's title, error icon, one OK button, the full-stop rule) and the
 # program runs on; an error in the show event does not keep the window hidden.
+# One box at a time: an error raised while the box is open is not shown
+# again, and a paint that fails still ends, so it does not fail over and over.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 
@@ -14,6 +16,7 @@ cases=(
   "#104|Figyelem!"
   "#105|Zárójelben (ez)"
   "#200|Standard library error."
+  "#201|Ár: 5 €."
 )
 {
   printf 'start K:\\tests\\errors\\throwing_window.exe\nwindow "Hibadoboz próba"\n'
@@ -24,6 +27,21 @@ cases=(
 # Still running and answering.
 click #300
 expect-text #300 "1"
+# A second error while the first box is open: handled (the click after it
+# counts), not shown.
+click #100
+msgbox "KORdex telepítő" "Resource 7 not found." -
+click #101
+click #300
+expect-text #300 "2"
+msgbox "KORdex telepítő" "Resource 7 not found." ok
+no-msgbox
+# A failing paint: one box, and the paint is not tried again and again.
+click #202
+msgbox "KORdex telepítő" "Hiba rajzolás közben." ok icon=error buttons=ok
+click #203
+expect-text #203 "2"
+no-msgbox
 close
 wait-exit 0
 SCRIPT

@@ -1,11 +1,14 @@
 // A window whose handlers throw, for testing the error boundary of the gui
 // layer end to end: each button raises an error with the message it shows;
-// with the argument "show" the show event raises one too.
+// with the argument "show" the show event raises one too. One button makes a
+// child's paint fail, another shows how often the child was painted.
 #include "gui/Application.h"
 #include "gui/Error.h"
+#include "gui/Handles.h"
 #include "gui/Window.h"
 
 #include <iterator>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -21,7 +24,37 @@ const wchar_t* const kMessages[] = {
 };
 constexpr int kFirstId = 100;
 constexpr int kStdErrorId = 200;
+constexpr int kAnsiErrorId = 201;
+constexpr int kPaintErrorId = 202;
+constexpr int kPaintCountId = 203;
 constexpr int kCountId = 300;
+
+// A child whose paint raises an error once told to.
+class FailingPainter : public gui::Window {
+public:
+    explicit FailingPainter(HWND parent) {
+        RegisterClassOnce(L"FailingPainter", nullptr, nullptr);
+        CreateHandle(L"FailingPainter", L"", WS_CHILD | WS_VISIBLE, 0, RECT{372, 10, 388, 26}, parent);
+    }
+    void Fail() {
+        failing_ = true;
+        InvalidateRect(Handle(), nullptr, TRUE);
+    }
+    int Paints() const { return paints_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_PAINT) return Window::HandleMessage(message, wParam, lParam);
+        const gui::PaintDc paint(Handle());
+        ++paints_;
+        if (failing_) throw gui::Error(L"Hiba rajzolás közben");
+        return 0;
+    }
+
+private:
+    bool failing_ = false;
+    int paints_ = 0;
+};
 
 class ThrowingWindow : public gui::Window {
 public:
@@ -31,8 +64,12 @@ public:
         int top = 10;
         for (int i = 0; i < static_cast<int>(std::size(kMessages)); ++i, top += 30) AddButton(kMessages[i], kFirstId + i, top);
         AddButton(L"std::runtime_error", kStdErrorId, top);
+        AddButton(L"std::runtime_error, ANSI", kAnsiErrorId, top += 30);
+        AddButton(L"paint error", kPaintErrorId, top += 30);
+        AddButton(L"paints", kPaintCountId, top += 30);
         // Counts clicks: proves the program runs on after an error box.
         AddButton(L"0", kCountId, top + 30);
+        painter_ = std::make_unique<FailingPainter>(Handle());
     }
 
 protected:
@@ -62,6 +99,13 @@ private:
             SetDlgItemTextW(Handle(), kCountId, std::to_wstring(++clicks_).c_str());
         } else if (id == kStdErrorId) {
             throw std::runtime_error("Standard library error");
+        } else if (id == kAnsiErrorId) {
+            // "Ár: 5 €" in code page 1252, where the euro sign is 0x80.
+            throw std::runtime_error("\xC1r: 5 \x80");
+        } else if (id == kPaintErrorId) {
+            painter_->Fail();
+        } else if (id == kPaintCountId) {
+            SetDlgItemTextW(Handle(), kPaintCountId, std::to_wstring(painter_->Paints()).c_str());
         } else if (id >= kFirstId && id < kFirstId + static_cast<int>(std::size(kMessages))) {
             throw gui::Error(kMessages[id - kFirstId]);
         }
@@ -69,6 +113,7 @@ private:
 
     bool throwOnShow_;
     int clicks_ = 0;
+    std::unique_ptr<FailingPainter> painter_;
 };
 
 }  // namespace
