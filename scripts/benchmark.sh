@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Times the installation run against a plain copy of the same five files
-# (CopyFileW, same Wine prefix), for a payload of the release's sizes (6.6 MB)
-# and one of 60 MB, and reports how much the installer's private memory grew
-# during the run (RssAnon of its Wine process: mapped image pages do not
-# count). Results go to stdout; work files to build/benchmark.
+# (CopyFileW, same Wine prefix) and against a durable one (each file copied
+# to a temporary file, flushed, moved over the target, as the installer
+# writes: the difference is what the flush costs), for a payload of the
+# release's sizes (6.6 MB) and one of 60 MB, and reports how much the
+# installer's private memory grew during the run (RssAnon of its Wine
+# process: mapped image pages do not count). Results go to stdout; work
+# files to build/benchmark.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -58,16 +61,18 @@ sample_memory() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-echo "payload  items(bytes)                                   copy(ms)  install(ms)  ratio  private memory growth"
+echo "payload  items(bytes)                                   copy(ms)  durable(ms)  install(ms)  ratio  private memory growth"
 for name in release large; do
   build_installer "$name"
   prefix=$(bench_prefix "benchmark-$name")
   bench_map "$prefix" p: "$work/payload-$name"
-  copies=() installs=() growths=()
+  copies=() durables=() installs=() growths=()
   for run in $(seq "$runs"); do
-    rm -rf "$prefix/drive_c/Copy" "$prefix/drive_c/Kordex"
+    rm -rf "$prefix/drive_c/Copy" "$prefix/drive_c/Durable" "$prefix/drive_c/Kordex"
     copies+=("$(bench_wine "$prefix" wine 'K:\tests\benchmark\copy_files.exe' 'P:' 'C:\Copy' "${names[@]}" </dev/null |
       awk '/^copy:/ {print $2}')")
+    durables+=("$(bench_wine "$prefix" wine 'K:\tests\benchmark\copy_files.exe' --durable 'P:' 'C:\Durable' \
+      "${names[@]}" </dev/null | awk '/^copy:/ {print $2}')")
 
     rm -f "$prefix/driver.log"
     cat >"$prefix/drive_c/benchmark.txt" <<SCRIPT
@@ -93,9 +98,11 @@ SCRIPT
     cmp -s "$prefix/drive_c/Kordex/kordex.exe" "$work/payload-$name/kordex.exe" || bench_fail "kordex.exe differs"
   done
   copy=$(printf '%s\n' "${copies[@]}" | median)
+  durable=$(printf '%s\n' "${durables[@]}" | median)
   install=$(printf '%s\n' "${installs[@]}" | median)
   growth=$(printf '%s\n' "${growths[@]}" | median)
-  printf '%-8s %-46s %8s  %11s  %5s  %s kB (largest item %s kB)\n' "$name" "${sizes[$name]}" "$copy" "$install" \
+  printf '%-8s %-46s %8s  %11s  %11s  %5s  %s kB (largest item %s kB)\n' "$name" "${sizes[$name]}" "$copy" \
+    "$durable" "$install" \
     "$(awk -v i="$install" -v c="$copy" 'BEGIN {printf "%.2f", (c > 0 ? i / c : 0)}')" "$growth" \
     "$(($(echo "${sizes[$name]}" | tr ' ' '\n' | sort -n | tail -1) / 1024))"
   bench_stop_server "$prefix"

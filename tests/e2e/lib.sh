@@ -182,6 +182,21 @@ e2e_same_as_payload() {
   done
 }
 
+# Fails unless DIR holds an installation: the five items and the two
+# folders, each item the payload's byte for byte, except the database when
+# KEPT names the user's own copy that it must still equal:
+# `e2e_expect_installed DIR [KEPT]`.
+e2e_expect_installed() {
+  local dir=$1 kept=${2:-}
+  e2e_holds "$dir" kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt excel xml
+  e2e_same_as_payload "$dir" kordex.exe libeay32.dll ssleay32.dll olvass_el.txt
+  if [[ -n $kept ]]; then
+    cmp "$kept" "$dir/datacore.kdx" || e2e_fail "the user's database in $dir was not kept"
+  else
+    e2e_same_as_payload "$dir" datacore.kdx
+  fi
+}
+
 # Fails unless DIR holds exactly the named entries: `e2e_holds DIR NAME...`.
 e2e_holds() {
   local dir=$1 found expected
