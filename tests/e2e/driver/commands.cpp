@@ -27,6 +27,7 @@ const Command kCommands[] = {
     {L"expect-enabled", L"CTRL yes|no", 2, 2, false, cmdExpectEnabled},
     {L"expect-visible", L"CTRL yes|no", 2, 2, false, cmdExpectVisible},
     {L"expect-checked", L"CTRL yes|no|mixed", 2, 2, false, cmdExpectChecked},
+    {L"expect-keyboard-cues", L"CTRL shown|hidden", 2, 2, false, cmdExpectKeyboardCues},
     {L"expect-focus", L"CTRL", 1, 1, false, cmdExpectFocus},
     {L"expect-focus-window", L"", 0, 0, false, cmdExpectFocusWindow},
     {L"expect-style", L"CTRL HEXMASK HEXVALUE", 3, 3, false, cmdExpectStyle},

@@ -42,6 +42,7 @@ void cmdExpectLines(Context&, const Step&);
 void cmdExpectEnabled(Context&, const Step&);
 void cmdExpectVisible(Context&, const Step&);
 void cmdExpectChecked(Context&, const Step&);
+void cmdExpectKeyboardCues(Context&, const Step&);
 void cmdExpectFocus(Context&, const Step&);
 void cmdExpectFocusWindow(Context&, const Step&);
 void cmdExpectStyle(Context&, const Step&);

@@ -173,6 +173,21 @@ void cmdExpectChecked(Context& ctx, const Step& step) {
     });
 }
 
+void cmdExpectKeyboardCues(Context& ctx, const Step& step) {
+    const std::wstring& want = step.args[2].text;
+    if (want != L"shown" && want != L"hidden")
+        fail(L"expected shown or hidden, not " + quote(want));
+    expectProperty(ctx, step.args[1], L"keyboard cues", want, [&](HWND hwnd, std::wstring& v) {
+        DWORD_PTR state;
+        if (!sendWithTimeout(hwnd, WM_QUERYUISTATE, 0, 0, ctx.sendBudgetMs(), &state)) {
+            v = kNoAnswer;
+            return false;
+        }
+        v = (state & UISF_HIDEACCEL) ? L"hidden" : L"shown";
+        return true;
+    });
+}
+
 void cmdExpectFocus(Context& ctx, const Step& step) {
     const Arg& control = step.args[1];
     waitFor(ctx, L"focus on " + parseControlRef(control).describe(), [&](std::wstring& found) {
