@@ -1,6 +1,7 @@
 #include "gui/SpeedButton.h"
 
 #include "gui/AccessKey.h"
+#include "gui/AccessibleButton.h"
 #include "gui/Application.h"
 #include "gui/Caption.h"
 #include "gui/Error.h"
@@ -165,6 +166,11 @@ LRESULT HandleMessage(HWND window, SpeedButton& state, UINT message, WPARAM wPar
     }
     case WM_QUERYUISTATE:
         return state.hiddenCues;
+    case WM_GETOBJECT:
+        if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+            if (const LRESULT object = AccessibleButtonObject(window, wParam, state.accessKey)) return object;
+        }
+        break;
     case WM_SYSCOLORCHANGE:
         Redraw(window);
         return 0;

@@ -1,9 +1,10 @@
-// The speed buttons of a real form: pressed by their access keys, and their
-// keyboard cues.
+// The speed buttons of a real form: pressed by their access keys, their keyboard
+// cues, and the accessible object a screen reader gets for them, in process.
 #include "gui/Application.h"
 #include "gui/Form.h"
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <doctest.h>
 
@@ -53,6 +54,45 @@ MSG AltCharacter(HWND window, wchar_t typed) {
 
 bool CuesHidden(HWND window) { return (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0; }
 
+// Runs the messages posted so far, as the program's loop would.
+void RunPosted() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+std::wstring Take(BSTR text) {
+    std::wstring taken = text ? text : L"(none)";
+    SysFreeString(text);
+    return taken;
+}
+
+VARIANT Self() {
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
+struct Accessible {
+    explicit Accessible(HWND window) {
+        REQUIRE(SUCCEEDED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&object))));
+    }
+    ~Accessible() { object->Release(); }
+    LONG Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) const {
+        VARIANT value;
+        REQUIRE((object->*get)(Self(), &value) == S_OK);
+        REQUIRE(value.vt == VT_I4);
+        return value.lVal;
+    }
+    std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) const {
+        BSTR text = nullptr;
+        (object->*get)(Self(), &text);
+        return Take(text);
+    }
+    IAccessible* object = nullptr;
+};
+
 }  // namespace
 
 TEST_CASE("Alt with an access key presses its speed button, in either case, while it is shown and enabled") {
@@ -100,4 +140,41 @@ TEST_CASE("the access keys are underlined only once Alt is pressed") {
     MSG alt{form.noKey, WM_SYSKEYDOWN, VK_MENU, static_cast<LPARAM>(KF_ALTDOWN) << 16, 0, {}};
     gui::HandleDialogMessage(alt);
     for (HWND window : {form.Handle(), form.install, form.leave}) CHECK_FALSE(CuesHidden(window));
+}
+
+TEST_CASE("a screen reader finds a speed button as a push button with its caption, state, key and action") {
+    gui::Application application;
+    KeysForm form;
+    ShowWindow(form.Handle(), SW_SHOWNA);
+    {
+        const Accessible install(form.install);
+        CHECK(install.Number(&IAccessible::get_accRole) == ROLE_SYSTEM_PUSHBUTTON);
+        CHECK(install.Text(&IAccessible::get_accName) == L"Telepítés");
+        CHECK(install.Number(&IAccessible::get_accState) == 0);
+        CHECK(install.Text(&IAccessible::get_accKeyboardShortcut) == L"Alt+T");
+        CHECK(install.Text(&IAccessible::get_accDefaultAction) == L"press");
+
+        // The default action is the click, run by the program's loop.
+        CHECK(install.object->accDoDefaultAction(Self()) == S_OK);
+        CHECK(form.installClicks == 0);
+        RunPosted();
+        CHECK(form.installClicks == 1);
+
+        // The same object follows the button.
+        EnableWindow(form.install, FALSE);
+        CHECK(install.Number(&IAccessible::get_accState) == STATE_SYSTEM_UNAVAILABLE);
+        CHECK(install.object->accDoDefaultAction(Self()) == DISP_E_MEMBERNOTFOUND);
+        ShowWindow(form.install, SW_HIDE);
+        CHECK(install.Number(&IAccessible::get_accState) == (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE));
+        RunPosted();
+        CHECK(form.installClicks == 1);
+    }
+    const Accessible noKey(form.noKey);
+    CHECK(noKey.Text(&IAccessible::get_accName) == L"Mégsem");
+    CHECK(noKey.Text(&IAccessible::get_accKeyboardShortcut) == L"(none)");
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = 1;
+    VARIANT role;
+    CHECK(noKey.object->get_accRole(child, &role) == E_INVALIDARG);
 }
