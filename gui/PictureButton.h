@@ -2,7 +2,8 @@
 // (BS_OWNERDRAW), so clicks, the space bar, focus, BM_CLICK and WM_GETTEXT
 // work as on any button; this class subclasses it and draws it when the
 // parent forwards WM_DRAWITEM. BM_GETCHECK answers BST_CHECKED while the
-// button is down, so that a screen reader or a test can read the mark.
+// button is down, and so does BM_GETSTATE among its flags, so that a screen
+// reader or a test can read the mark.
 #pragma once
 
 #include "gui/Picture.h"
