@@ -43,6 +43,8 @@ const Command kCommands[] = {
     {L"expect-items", L"CTRL, then one item per argument, then `end`", 1, 1, true, cmdExpectItems},
     {L"expect-selection", L"CTRL ITEM|-", 2, 2, false, cmdExpectSelection},
     {L"expect-item-height", L"CTRL PIXELS", 2, 2, false, cmdExpectItemHeight},
+    {L"expect-accessible", L"CTRL role|name|state|shortcut|default-action VALUE", 3, 3, false, cmdExpectAccessible},
+    {L"do-default-action", L"CTRL [refused]", 1, 2, false, cmdDoDefaultAction},
     {L"shot", L"FILE", 1, 1, false, cmdShot},
     {L"shot-screen", L"FILE", 1, 1, false, cmdShotScreen},
 };

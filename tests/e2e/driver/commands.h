@@ -62,6 +62,10 @@ void cmdExpectItems(Context&, const Step&);
 void cmdExpectSelection(Context&, const Step&);
 void cmdExpectItemHeight(Context&, const Step&);
 
+// accessible.cpp
+void cmdExpectAccessible(Context&, const Step&);
+void cmdDoDefaultAction(Context&, const Step&);
+
 // shots.cpp
 void cmdShot(Context&, const Step&);
 void cmdShotScreen(Context&, const Step&);
