@@ -3,8 +3,8 @@
 # its question before an installation), through the same handlers as a
 # click; Alt+T does nothing once Install is hidden; the folder dialog's own
 # keys (Alt+K chooses, Alt+M cancels) and no key of the main window's there.
-# The letters are underlined only after Alt is pressed: screenshots before
-# and after go to build/tests/e2e/shots.
+# The letters are underlined only after Alt is pressed (at once for a user who
+# asked for it): screenshots before and after go to build/tests/e2e/shots.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 shots=$KORDEX_BUILD/tests/e2e/shots
@@ -115,6 +115,18 @@ for case in asks_before_installing folder_dialog install_and_leave; do
   echo "== $case"
   $case | e2e_drive "$prefix" SHOTS="$shots"
 done
+
+# A user who asked Windows to underline access keys always sees them at once.
+cues_prefix=$(e2e_prefix root cues)
+e2e_registry "$cues_prefix" keyboard-cues=on
+e2e_drive "$cues_prefix" <<'SCRIPT'
+start ${INSTALLER}
+window ${CAPTION}
+expect-keyboard-cues #1003 shown
+expect-keyboard-cues #1002 shown
+close
+wait-exit 0
+SCRIPT
 
 # The run Alt+T started wrote what a click's run writes.
 kordex=$(e2e_c "$prefix" 'C:\Kordex')
