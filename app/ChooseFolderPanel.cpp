@@ -27,14 +27,16 @@ const gui::FormSpec kForm{
     8,
 };
 
-// name, kind, id, container, geometry, text, options, tab order, picture; field, event
+// name, kind, id, container, geometry, text, options, tab order, picture, access key; field, event
 const gui::ControlSpec<TfrmCDF> kControls[] = {
     {{L"lblDF", ControlKind::Label, idLblDF, nullptr, {10, 8, 300, 17}, L"Cél mappa:",
       gui::kTransparent | gui::kVerticallyCentred, kNoTabStop, 0},
      &TfrmCDF::lblDF, nullptr},
-    {{L"btnCancel", ControlKind::SpeedButton, idBtnCancel, nullptr, {233, 230, 75, 25}, L"Mégsem", 0, kNoTabStop, 0},
+    {{L"btnCancel", ControlKind::SpeedButton, idBtnCancel, nullptr, {233, 230, 75, 25}, L"Mégsem", 0, kNoTabStop, 0,
+      L'M'},
      &TfrmCDF::btnCancel, &TfrmCDF::btnCancelClick},
-    {{L"btnOK", ControlKind::SpeedButton, idBtnOK, nullptr, {151, 230, 75, 25}, L"Kiválaszt", 0, kNoTabStop, 0},
+    {{L"btnOK", ControlKind::SpeedButton, idBtnOK, nullptr, {151, 230, 75, 25}, L"Kiválaszt", 0, kNoTabStop, 0,
+      L'V'},
      &TfrmCDF::btnOK, &TfrmCDF::btnOKClick},
     {{L"edtDF", ControlKind::Edit, idEdtDF, nullptr, {10, 32, 300, 21}, L"", 0, 0, 0}, &TfrmCDF::edtDF, nullptr},
     {{L"dlbDF", ControlKind::DirectoryList, idDlbDF, nullptr, {10, 64, 300, 145}, L"", 0, 1, 0},

@@ -30,16 +30,17 @@ const gui::FormSpec kForm{
     8,
 };
 
-// name, kind, id, container, geometry, text, options, tab order, picture; field, event
+// name, kind, id, container, geometry, text, options, tab order, picture, access key; field, event
 const gui::ControlSpec<TfrmMain> kControls[] = {
     {{L"Label1", ControlKind::Label, idLabel1, nullptr, {11, 16, 395, 13},
       L"Kérlek válaszd ki a telepítés helyét, majd kattints a Telepítés gombra!",
       gui::kBold | gui::kWidthFollowsText | gui::kCentred, kNoTabStop, 0},
      &TfrmMain::Label1, nullptr},
-    {{L"btnExit", ControlKind::SpeedButton, idBtnExit, nullptr, {323, 430, 75, 25}, L"Kilépés", 0, kNoTabStop, 0},
+    {{L"btnExit", ControlKind::SpeedButton, idBtnExit, nullptr, {323, 430, 75, 25}, L"Kilépés", 0, kNoTabStop, 0,
+      L'K'},
      &TfrmMain::btnExit, &TfrmMain::btnExitClick},
     {{L"btnInstall", ControlKind::SpeedButton, idBtnInstall, nullptr, {242, 430, 75, 25}, L"Telepítés", gui::kBold,
-      kNoTabStop, 0},
+      kNoTabStop, 0, L'T'},
      &TfrmMain::btnInstall, &TfrmMain::btnInstallClick},
     {{L"gbxDestination", ControlKind::GroupBox, idGbxDestination, nullptr, {24, 155, 374, 48}, L"Cél mappa", 0, 0, 0},
      &TfrmMain::gbxDestination, nullptr},

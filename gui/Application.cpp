@@ -44,12 +44,22 @@ void Application::ShowException() {
     ShowErrorBox(title_, message);
 }
 
+bool HandleDialogMessage(MSG& msg) {
+    const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (!root) return false;
+    const bool alt = (HIWORD(msg.lParam) & KF_ALTDOWN) != 0;
+    // Windows' IsDialogMessage shows the cues when Alt goes down; Wine's does not.
+    if (msg.message == WM_SYSKEYDOWN && alt)
+        SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
+    // Before the dialog manager, which looks for "&" marks in the captions only.
+    if (msg.message == WM_SYSCHAR && alt && SendMessageW(root, kPressAccessKey, msg.wParam, 0)) return true;
+    return IsDialogMessageW(root, &msg) != FALSE;
+}
+
 void Application::Run() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // Tab, arrow keys and Enter move between controls as in a dialog.
-        HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root && IsDialogMessageW(root, &msg)) continue;
+        if (HandleDialogMessage(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

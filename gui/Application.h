@@ -56,6 +56,17 @@ private:
     bool showingError_ = false;
 };
 
+// Sent by the message loops to a top-level window when the user types a
+// character (wParam) with Alt; the window answers nonzero when it pressed a
+// control for it. Only our own windows receive it.
+constexpr UINT kPressAccessKey = WM_APP;
+
+// Keyboard handling as in a dialog, for the message loops: Tab, the arrow
+// keys and Enter move between the controls; Alt shows the keyboard cues, and
+// Alt with a character presses the control whose access key it is. True
+// when the message needs no more handling.
+bool HandleDialogMessage(MSG& msg);
+
 // Runs the work of a window procedure: an exception it raises is shown in the
 // default error box instead of crossing the callback, and answers 0.
 template <typename Work>

@@ -1,5 +1,6 @@
 #include "gui/Form.h"
 
+#include "gui/AccessKey.h"
 #include "gui/Application.h"
 #include "gui/DirectoryList.h"
 #include "gui/DriveCombo.h"
@@ -125,7 +126,32 @@ RECT CentredBounds(const FormSpec& form, int dpi) {
     return RECT{left, top, left + width, top + height};
 }
 
+// The letter a caption marks with "&": labels (unless they show "&" as it
+// is), group boxes, picture buttons and check boxes; a speed button shows
+// its caption as it is, and the other controls hold content, not captions.
+wchar_t MarkedLetter(const ControlDescription& control) {
+    const std::wstring text = control.text ? control.text : L"";
+    switch (control.kind) {
+    case ControlKind::Label: return (control.options & kLiteralText) ? 0 : MnemonicOf(text);
+    case ControlKind::GroupBox:
+    case ControlKind::PictureButton:
+    case ControlKind::CheckBox: return MnemonicOf(text);
+    default: return 0;
+    }
+}
+
 }  // namespace
+
+const wchar_t* AccessKeyClash(const ControlDescription* controls, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        const wchar_t key = controls[i].accessKey;
+        for (size_t j = 0; key && j < count; ++j) {
+            if (j != i && (IsAccessKey(controls[j].accessKey, key) || IsAccessKey(MarkedLetter(controls[j]), key)))
+                return controls[i].name;
+        }
+    }
+    return nullptr;
+}
 
 FormBase::FormBase() = default;
 
@@ -139,6 +165,8 @@ FormBase::~FormBase() {
 
 std::vector<HWND> FormBase::CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count,
                                        HWND owner) {
+    if (const wchar_t* clash = AccessKeyClash(controls, count))
+        throw Error(std::wstring(L"The access key of ") + clash + L" belongs to another control too");
     dpi_ = ScreenDpi();
     font_ = MakeFont(form, dpi_, FW_NORMAL);
     boldFont_ = MakeFont(form, dpi_, FW_BOLD);
@@ -150,6 +178,8 @@ std::vector<HWND> FormBase::CreateForm(const FormSpec& form, const ControlDescri
     std::vector<HWND> created;
     for (size_t i = 0; i < count; ++i) created.push_back(CreateControl(controls[i], created, controls));
     ArrangeTabOrder(created, controls, count);
+    // Access keys are underlined once the user presses Alt, as elsewhere in Windows.
+    SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL), 0);
     return created;
 }
 
@@ -197,6 +227,10 @@ HWND FormBase::CreateControl(const ControlDescription& control, const std::vecto
     if (control.kind == ControlKind::PictureButton) {
         subclassed_.push_back(std::make_unique<PictureButton>(
             window, Picture::FromResource(GetModuleHandleW(nullptr), control.picture), dpi_));
+    }
+    if (control.accessKey) {
+        SetSpeedButtonAccessKey(window, control.accessKey);
+        accessKeys_.emplace_back(control.accessKey, window);
     }
     return window;
 }
@@ -271,8 +305,7 @@ void FormBase::ShowModal() {
             Close();
             break;
         }
-        const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root && IsDialogMessageW(root, &msg)) continue;
+        if (HandleDialogMessage(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -289,7 +322,7 @@ bool FormBase::TakesInput(HWND control) const {
     // Other programs can still post clicks to a form that a modal box or
     // dialog has disabled, or to a hidden or disabled button: a user could
     // not have made them, so they start nothing.
-    return IsWindowEnabled(Handle()) && IsWindowEnabled(control) && IsWindowVisible(control);
+    return IsWindowEnabled(Handle()) && IsUsable(control);
 }
 
 void FormBase::RestoreFocus() {
@@ -300,6 +333,27 @@ void FormBase::RestoreFocus() {
     // The first control in tab order that takes the focus.
     if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
     else SetFocus(Handle());
+}
+
+// The window's keyboard cues are kept here and passed on to the controls,
+// since Wine's windows keep none of their own; a user who asked to see them
+// always sees them.
+void FormBase::ChangeCues(WPARAM change) {
+    if (KeyboardCuesAlwaysShown()) return;
+    hiddenCues_ = ChangedCues(hiddenCues_, change);
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_UPDATEUISTATE, change, 0);
+}
+
+// Alt with a character presses the control whose access key it is, as a
+// click would, if the user could click it now.
+bool FormBase::PressAccessKey(wchar_t typed) {
+    for (const auto& [key, control] : accessKeys_) {
+        if (!IsAccessKey(typed, key) || !IsUsable(control)) continue;
+        SendMessageW(control, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
 }
 
 LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -337,6 +391,13 @@ LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_CHANGEUISTATE:
+        ChangeCues(wParam);
+        return 0;
+    case WM_QUERYUISTATE:
+        return hiddenCues_;
+    case kPressAccessKey:
+        return PressAccessKey(static_cast<wchar_t>(wParam));
     case WM_ACTIVATE:
         // Like a dialog: the focus comes back to where it was, and the first
         // time to the first control in tab order.

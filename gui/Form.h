@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gui {
@@ -59,7 +60,16 @@ struct ControlDescription {
     unsigned options;
     int tabOrder;  // kNoTabStop for controls that never take the focus
     int picture;   // resource of a picture button's picture
+    // A speed button's access key: the letter of its caption that Alt
+    // presses, or 0. Unique in the form, also among the "&" marks of the
+    // other captions.
+    wchar_t accessKey;
 };
+
+// The name of the first control whose access key another control of the
+// table uses too (as its access key or as the "&" mark of its caption), or
+// nullptr when each key belongs to one control.
+const wchar_t* AccessKeyClash(const ControlDescription* controls, size_t count);
 
 class FormBase : public Window {
 public:
@@ -104,6 +114,8 @@ private:
     void ArrangeTabOrder(const std::vector<HWND>& created, const ControlDescription* controls, size_t count);
     void RestoreFocus();
     bool TakesInput(HWND control) const;
+    void ChangeCues(WPARAM change);
+    bool PressAccessKey(wchar_t typed);
 
     int dpi_ = 96;
     GdiFont font_;
@@ -113,6 +125,8 @@ private:
     std::vector<std::unique_ptr<DriveCombo>> driveCombos_;
     std::vector<HWND> transparent_;
     HWND lastFocus_ = nullptr;
+    std::vector<std::pair<wchar_t, HWND>> accessKeys_;
+    WORD hiddenCues_ = 0;  // UISF_* flags
 };
 
 // The table of a form class TForm: each control names the field that gets

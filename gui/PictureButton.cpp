@@ -130,6 +130,9 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case BM_GETCHECK:
         return down_ ? BST_CHECKED : BST_UNCHECKED;
+    case BM_GETSTATE:
+        // The system's proxy for screen readers reads the mark here.
+        return Default(message, wParam, lParam) | (down_ ? BST_CHECKED : BST_UNCHECKED);
     case WM_LBUTTONDBLCLK:
         // An owner-drawn button reports a double click instead of pressing
         // again; a quick second click should press it like the first.

@@ -2,8 +2,9 @@
 // (BS_OWNERDRAW), so clicks, the space bar, focus, BM_CLICK and WM_GETTEXT
 // work as on any button; this class subclasses it and draws it when the
 // parent forwards WM_DRAWITEM. BM_GETCHECK answers BST_CHECKED while the
-// button is down, and the registered message "PictureButtonGreyed" answers 1
-// while it is greyed, so that a screen reader or a test can read the mark.
+// button is down, and so does BM_GETSTATE among its flags; the registered
+// message "PictureButtonGreyed" answers 1 while it is greyed. So a screen
+// reader or a test can read the mark.
 #pragma once
 
 #include "gui/Picture.h"

@@ -1,9 +1,12 @@
 #include "gui/SpeedButton.h"
 
+#include "gui/AccessKey.h"
+#include "gui/AccessibleButton.h"
 #include "gui/Application.h"
 #include "gui/Caption.h"
 #include "gui/Error.h"
 #include "gui/Picture.h"
+#include "gui/Window.h"
 
 #include <windowsx.h>
 
@@ -22,6 +25,8 @@ struct SpeedButton {
     bool mouseOver = false;
     bool pressing = false;  // the mouse went down on it and the button holds the capture
     bool inside = false;    // ... and the mouse is still over it
+    wchar_t accessKey = 0;
+    WORD hiddenCues = 0;    // UISF_* flags
 };
 
 SpeedButton* StateOf(HWND window) { return reinterpret_cast<SpeedButton*>(GetWindowLongPtrW(window, 0)); }
@@ -50,16 +55,16 @@ void Paint(HWND window, const SpeedButton& state, HDC dc, const RECT& client) {
     else if (enabled && (state.mouseOver || state.pressing))
         DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
 
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
+    const std::wstring text = WindowText(window);
     if (text.empty()) return;
     SelectedObject font(dc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    if (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) format |= DT_HIDEPREFIX;
+    // Left unmarked while the cues are hidden: Wine's DrawText ignores DT_HIDEPREFIX.
+    const wchar_t key = (state.hiddenCues & UISF_HIDEACCEL) ? 0 : state.accessKey;
     RECT box = client;
     if (sunken) OffsetRect(&box, 1, 1);
-    DrawCaption(dc, text, box, format, !enabled, GetSysColor(COLOR_BTNTEXT));
+    DrawCaption(dc, MarkedCaption(text, key), box, DT_CENTER | DT_VCENTER | DT_SINGLELINE, !enabled,
+                GetSysColor(COLOR_BTNTEXT));
 }
 
 void OnPaint(HWND window, const SpeedButton& state) {
@@ -134,7 +139,7 @@ LRESULT HandleMessage(HWND window, SpeedButton& state, UINT message, WPARAM wPar
         Redraw(window);
         return 0;
     case BM_CLICK:
-        if (IsWindowEnabled(window)) Click(window);
+        if (IsUsable(window)) Click(window);
         return 0;
     case BM_GETCHECK:
         return BST_UNCHECKED;
@@ -151,6 +156,20 @@ LRESULT HandleMessage(HWND window, SpeedButton& state, UINT message, WPARAM wPar
         Redraw(window);
         return result;
     }
+    case WM_UPDATEUISTATE: {
+        // Kept here, since Wine's windows keep no cues of their own.
+        const WORD hidden = ChangedCues(state.hiddenCues, wParam);
+        if (hidden != state.hiddenCues) Redraw(window);
+        state.hiddenCues = hidden;
+        return 0;
+    }
+    case WM_QUERYUISTATE:
+        return state.hiddenCues;
+    case WM_GETOBJECT:
+        if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+            if (const LRESULT object = AccessibleButtonObject(window, wParam, state.accessKey)) return object;
+        }
+        break;
     case WM_SYSCOLORCHANGE:
         Redraw(window);
         return 0;
@@ -167,6 +186,9 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     if (message == WM_NCCREATE) {
         auto* created = new (std::nothrow) SpeedButton;
         if (!created) return FALSE;
+        // A button made into a window that hides its cues hides them too.
+        const HWND parent = reinterpret_cast<CREATESTRUCTW*>(lParam)->hwndParent;
+        created->hiddenCues = parent ? LOWORD(SendMessageW(parent, WM_QUERYUISTATE, 0, 0)) : 0;
         SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(created));
     }
     SpeedButton* state = StateOf(window);
@@ -180,6 +202,14 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 }  // namespace
+
+void SetSpeedButtonAccessKey(HWND button, wchar_t key) {
+    const bool speedButton = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(button, GWLP_WNDPROC)) == &Procedure;
+    SpeedButton* state = speedButton ? StateOf(button) : nullptr;
+    if (!state) throw Error(L"Only a speed button takes an access key");
+    state->accessKey = key;
+    Redraw(button);
+}
 
 void RegisterSpeedButtonClass() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);

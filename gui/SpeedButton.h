@@ -2,8 +2,11 @@
 // keyboard focus, not even when clicked. Flat in the face colour, a thin
 // raised border while the mouse is over it, a sunken one while it is pressed.
 // A click (mouse down and up on it, or BM_CLICK) sends WM_COMMAND BN_CLICKED
-// with its control ID to the parent. Its caption is its window text; it
-// answers WM_SETFONT, WM_GETFONT, BM_GETCHECK and BM_GETSTATE as a button does.
+// with its control ID to the parent; a hidden or disabled button ignores
+// BM_CLICK. Its caption is its window text; it answers WM_SETFONT,
+// WM_GETFONT, BM_GETCHECK and BM_GETSTATE as a button does, keeps the
+// keyboard cues its parent sends (WM_UPDATEUISTATE, WM_QUERYUISTATE), and
+// answers WM_GETOBJECT with an accessible push button for screen readers.
 #pragma once
 
 #include <windows.h>
@@ -15,5 +18,11 @@ constexpr wchar_t kSpeedButtonClass[] = L"KORdexSpeedButton";
 // Registers the class once per process; create the buttons with
 // CreateWindowExW (WS_CHILD, and no WS_TABSTOP: the button is never focused).
 void RegisterSpeedButtonClass();
+
+// Gives a speed button its access key: a letter of its caption, underlined
+// while the window shows keyboard cues and named to screen readers. Pressing
+// it is up to the form (Alt with a character reaches the window, not the
+// button, which never has the focus).
+void SetSpeedButtonAccessKey(HWND button, wchar_t key);
 
 }  // namespace gui

@@ -11,6 +11,8 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
+bool IsUsable(HWND control) { return IsWindowVisible(control) && IsWindowEnabled(control); }
+
 Window::~Window() { DestroyHandle(); }
 
 void Window::DestroyHandle() {

@@ -113,10 +113,12 @@ bench_ensure_test_user() {
 
 # Makes the template prefix for an owner once: a 32-bit prefix with real
 # shell folders inside it, Wine's own fonts, no desktop integration, no crash
-# dialog and no window-manager stalls.
+# dialog and no window-manager stalls. Made again when the base registry
+# settings change.
 bench_make_template() {
-  local template=$1 owner=$2
-  [[ -f $template/.complete ]] && return 0
+  local template=$1 owner=$2 settings
+  settings=$(sha1sum <"$KORDEX_ROOT/tests/bench/base.reg")
+  [[ -f $template/.complete && $(cat "$template/.complete") == "$settings" ]] && return 0
   rm -rf "$template"
   mkdir -p "$template/home"
   if [[ $owner != root ]]; then
@@ -135,7 +137,7 @@ bench_make_template() {
   bench_wine "$template" wine regedit /S 'Z:'"${KORDEX_ROOT//\//\\}"'\tests\bench\base.reg' </dev/null ||
     bench_fail "could not import the base registry settings"
   bench_wine "$template" wineserver -w
-  bench_as_owner "$template" touch "$template/.complete"
+  echo "$settings" | bench_as_owner "$template" tee "$template/.complete" >/dev/null
 }
 
 bench_templates() {

@@ -105,7 +105,8 @@ e2e_fail() {
 
 # Writes the scenario's registry values into a prefix:
 #   e2e_registry PREFIX product=TEXT | product-dword=N | homedrive=C: |
-#     homepath=\users\x | personal=TEXT | desktop=TEXT | dpi=N | theme=on|off
+#     homepath=\users\x | personal=TEXT | desktop=TEXT | dpi=N | theme=on|off |
+#     keyboard-cues=on|off
 # personal and desktop are the user's shell folders (expandable text); the
 # desktop is also set where the shell looks it up, since Wine rewrites that
 # one from the first at start.
@@ -131,6 +132,9 @@ e2e_registry() {
       dpi) bench_reg "$prefix" 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$value" ;;
       theme) bench_reg "$prefix" 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' ThemeActive REG_SZ \
         "$([[ $value == on ]] && echo 1 || echo 0)" ;;
+      # Access keys always underlined (bit 0x20 of the first byte), or only after Alt.
+      keyboard-cues) bench_reg "$prefix" 'HKCU\Control Panel\Desktop' UserPreferencesMask REG_BINARY \
+        "$([[ $value == on ]] && echo 30 || echo 10)00028012000000" ;;
       *) e2e_fail "unknown registry setting $name" ;;
     esac
   done

@@ -28,6 +28,7 @@ const Command kCommands[] = {
     {L"expect-visible", L"CTRL yes|no", 2, 2, false, cmdExpectVisible},
     {L"expect-checked", L"CTRL yes|no|mixed", 2, 2, false, cmdExpectChecked},
     {L"expect-greyed", L"CTRL yes|no", 2, 2, false, cmdExpectGreyed},
+    {L"expect-keyboard-cues", L"CTRL shown|hidden", 2, 2, false, cmdExpectKeyboardCues},
     {L"expect-focus", L"CTRL", 1, 1, false, cmdExpectFocus},
     {L"expect-focus-window", L"", 0, 0, false, cmdExpectFocusWindow},
     {L"expect-style", L"CTRL HEXMASK HEXVALUE", 3, 3, false, cmdExpectStyle},
@@ -43,6 +44,8 @@ const Command kCommands[] = {
     {L"expect-items", L"CTRL, then one item per argument, then `end`", 1, 1, true, cmdExpectItems},
     {L"expect-selection", L"CTRL ITEM|-", 2, 2, false, cmdExpectSelection},
     {L"expect-item-height", L"CTRL PIXELS", 2, 2, false, cmdExpectItemHeight},
+    {L"expect-accessible", L"CTRL role|name|state|shortcut|default-action VALUE", 3, 3, false, cmdExpectAccessible},
+    {L"do-default-action", L"CTRL [refused]", 1, 2, false, cmdDoDefaultAction},
     {L"shot", L"FILE", 1, 1, false, cmdShot},
     {L"shot-screen", L"FILE", 1, 1, false, cmdShotScreen},
 };

@@ -43,6 +43,7 @@ void cmdExpectEnabled(Context&, const Step&);
 void cmdExpectVisible(Context&, const Step&);
 void cmdExpectChecked(Context&, const Step&);
 void cmdExpectGreyed(Context&, const Step&);
+void cmdExpectKeyboardCues(Context&, const Step&);
 void cmdExpectFocus(Context&, const Step&);
 void cmdExpectFocusWindow(Context&, const Step&);
 void cmdExpectStyle(Context&, const Step&);
@@ -61,6 +62,10 @@ void cmdDoubleClickItem(Context&, const Step&);
 void cmdExpectItems(Context&, const Step&);
 void cmdExpectSelection(Context&, const Step&);
 void cmdExpectItemHeight(Context&, const Step&);
+
+// accessible.cpp
+void cmdExpectAccessible(Context&, const Step&);
+void cmdDoDefaultAction(Context&, const Step&);
 
 // shots.cpp
 void cmdShot(Context&, const Step&);

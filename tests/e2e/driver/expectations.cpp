@@ -162,13 +162,35 @@ void cmdExpectChecked(Context& ctx, const Step& step) {
     const std::wstring& want = step.args[2].text;
     if (want != L"yes" && want != L"no" && want != L"mixed")
         fail(L"expected yes, no or mixed, not " + quote(want));
+    auto name = [](DWORD_PTR check) {
+        return check == BST_CHECKED ? L"yes" : check == BST_INDETERMINATE ? L"mixed" : L"no";
+    };
+    // Screen readers' proxies read BM_GETSTATE, so both must tell the same.
     expectProperty(ctx, step.args[1], L"checked", want, [&](HWND hwnd, std::wstring& v) {
-        DWORD_PTR state;
-        if (!sendWithTimeout(hwnd, BM_GETCHECK, 0, 0, ctx.sendBudgetMs(), &state)) {
+        DWORD_PTR check, state;
+        if (!sendWithTimeout(hwnd, BM_GETCHECK, 0, 0, ctx.sendBudgetMs(), &check) ||
+            !sendWithTimeout(hwnd, BM_GETSTATE, 0, 0, ctx.sendBudgetMs(), &state)) {
             v = kNoAnswer;
             return false;
         }
-        v = state == BST_CHECKED ? L"yes" : state == BST_INDETERMINATE ? L"mixed" : L"no";
+        v = name(check);
+        if ((state & 3) != check)
+            v += std::wstring(L" (but BM_GETSTATE says ") + name(state & 3) + L")";
+        return true;
+    });
+}
+
+void cmdExpectKeyboardCues(Context& ctx, const Step& step) {
+    const std::wstring& want = step.args[2].text;
+    if (want != L"shown" && want != L"hidden")
+        fail(L"expected shown or hidden, not " + quote(want));
+    expectProperty(ctx, step.args[1], L"keyboard cues", want, [&](HWND hwnd, std::wstring& v) {
+        DWORD_PTR state;
+        if (!sendWithTimeout(hwnd, WM_QUERYUISTATE, 0, 0, ctx.sendBudgetMs(), &state)) {
+            v = kNoAnswer;
+            return false;
+        }
+        v = (state & UISF_HIDEACCEL) ? L"hidden" : L"shown";
         return true;
     });
 }

@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "failure.h"
+#include "handles.h"
 #include "text.h"
 
 #include <exception>
@@ -46,6 +47,7 @@ void endPrograms(Context& ctx) {
 }
 
 int run(const std::wstring& script, const std::vector<Step>& steps) {
+    gui::ComApartment com;  // for the accessible objects
     Context ctx;
     for (const Step& step : steps) {
         printOut(location(script, step.line) + L": " + step.source);
