@@ -58,7 +58,7 @@ ResourceData Locate(const PayloadItem& item) {
     HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(item.id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
     HGLOBAL loaded = found ? LoadResource(self, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) throw gui::Error(L"Resource " + std::to_wstring(item.id) + L" not found");
+    if (!bytes) throw gui::Error(L"Resource " + gui::Decimal(item.id) + L" not found");
     return {bytes, SizeofResource(self, found)};
 }
 
@@ -106,7 +106,7 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) 
     // A damaged item must not be installed as if it were the application.
     if (item.id < 1 || item.id > static_cast<int>(std::size(kPayloadChecksums)) ||
         Crc32(data.bytes, data.size) != kPayloadChecksums[item.id - 1]) {
-        throw gui::Error(L"Payload item " + std::to_wstring(item.id) + L" (" + item.fileName +
+        throw gui::Error(L"Payload item " + gui::Decimal(item.id) + L" (" + item.fileName +
                          L") is damaged; nothing of it was written");
     }
 
