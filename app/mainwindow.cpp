@@ -99,10 +99,12 @@ void TfrmMain::Show() {
 void TfrmMain::FormShow() {
     InstallerState& state = installerState;
     state.Installed = false;
+    const ProgressLog::Batch batch(*log_);
     log_->Clear();
     log_->Add(L"> futási környezet ellenőrzése: ");
     state.OsProductName = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersionKey, L"ProductName");
     if (!IsSupportedSystem(state.OsProductName)) {
+        log_->Flush();  // the box shows the window, log included
         gui::ShowMessageBox(L"Nem kompatibilis operációs rendszer! A telepítő leáll.", L"Hiba!", MB_ICONERROR);
         gui::Application::Current().Terminate();
         return;
@@ -133,6 +135,7 @@ void TfrmMain::ShowDestination(const std::wstring& destination) {
 void TfrmMain::CheckDestination(const std::wstring& path) {
     // A failed creation is not reported here: the access check then fails.
     if (!DirectoryExists(path)) ForceDirectories(path);
+    const ProgressLog::Batch batch(*log_);
     log_->Clear();
     waitingEntry_.reset();
     log_->Add(installerState.EnvironmentLine);
@@ -155,6 +158,7 @@ void TfrmMain::CheckDestination(const std::wstring& path) {
         log_->Append(waiting, L"...");
         waitingEntry_ = waiting;
     } catch (...) {
+        log_->Flush();  // the box shows the window, log included
         gui::ShowMessageBox(L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + gui::CurrentExceptionMessage(),
                             L"Hiba!", MB_ICONERROR);
     }

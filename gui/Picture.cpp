@@ -110,7 +110,7 @@ Pixel PremultipliedGrey(Pixel straight) {
 }
 
 Picture Picture::FromResource(HMODULE module, int id) {
-    const std::wstring what = L"Cannot load picture " + std::to_wstring(id);
+    const std::wstring what = L"Cannot load picture " + Decimal(id);
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
     if (!found) ThrowLastError(what);
     HGLOBAL loaded = LoadResource(module, found);
@@ -164,6 +164,7 @@ Picture::Picture(int width, int height, std::vector<Pixel> colour, std::vector<P
 Picture Picture::Scaled(int width, int height) const {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
         throw Error(L"The picture cannot be scaled to an unusable size");
+    if (width == width_ && height == height_) return Picture(width, height, colour_, grey_);
     return Picture(width, height, Resample(colour_, width_, height_, width, height),
                    Resample(grey_, width_, height_, width, height));
 }
