@@ -4,7 +4,10 @@
 #
 #   start-up   start to main window shown, against an empty window built
 #              with the same flags (tests/benchmark/empty_window.cpp) and
-#              against the first page of an NSIS installer of the same payload
+#              against the first page of an NSIS installer of the same payload;
+#              also against the empty window prepared as the installer must be
+#              before its first window (DLL search hardened, common controls 6,
+#              COM, the shell), which tells apart what the window itself costs
 #   run        Install click to the last log entry, against a program doing
 #              the same work without a window (tests/benchmark/same_work.cpp:
 #              the folders, the five files written durably, the shortcut)
@@ -212,12 +215,13 @@ for name in release large; do
   : >"$results"
   for round in $(seq "$runs"); do
     # A different order each round, so that no program always follows another.
-    order=(empty nsis ours run whole check)
+    order=(empty prepared nsis ours run whole check)
     shift_by=$((round % ${#order[@]}))
     order=("${order[@]:shift_by}" "${order[@]:0:shift_by}")
     for step in "${order[@]}"; do
       case $step in
       empty) measure_startup "$prefix" empty 'K:\tests\benchmark\empty_window.exe' "Empty window" ;;
+      prepared) measure_startup "$prefix" prepared 'K:\tests\benchmark\empty_window_prepared.exe' "Empty window" ;;
       nsis) measure_startup "$prefix" nsis "K:\\benchmark\\nsis-$name.exe" "$nsis_caption" "B&rowse..." ;;
       ours) measure_startup "$prefix" ours "K:\\benchmark\\KORdexSetup-$name.exe" "$caption" ;;
       run) measure_run "$prefix" "$name" ;;
@@ -231,8 +235,9 @@ for name in release large; do
 
   payload_bytes=$(echo "${sizes[$name]}" | tr ' ' '\n' | awk '{s += $1} END {print s}')
   largest=$(echo "${sizes[$name]}" | tr ' ' '\n' | sort -n | tail -1)
-  table[$name]="$(stats empty "$results")|$(stats nsis "$results")|$(stats ours "$results")"
-  table[$name]+="|$(relation ours empty "$results")|$(relation ours nsis "$results")"
+  table[$name]="$(stats empty "$results")|$(stats prepared "$results")|$(stats nsis "$results")"
+  table[$name]+="|$(stats ours "$results")|$(relation ours empty "$results")|$(relation ours prepared "$results")"
+  table[$name]+="|$(relation ours nsis "$results")"
   table[$name]+="|$(stats same "$results")|$(stats run "$results")"
   table[$name]+="|$(relation run same "$results")|$(relation run same "$results" - "%.0f")"
   table[$name]+="|$(stats nsis-whole "$results")|$(stats whole "$results")|$(relation whole nsis-whole "$results")"
@@ -244,9 +249,11 @@ done
 
 rows=(
   "start-up: empty window, ms"
+  "start-up: empty window, prepared as the installer, ms"
   "start-up: NSIS first page, ms"
   "start-up: installer, ms"
   "start-up: installer / empty window (goal ≤ 1.3)"
+  "start-up: installer / prepared empty window"
   "start-up: installer / NSIS first page (goal ≤ 1.0)"
   "run: same work, ms"
   "run: installer, click to last entry, ms"
