@@ -126,7 +126,7 @@ Picture Picture::FromTga(const void* data, std::size_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     if (size < kHeader || bytes[1] != 0 || bytes[2] != kRunLengthTrueColour)
         throw Error(L"The picture is not a run-length TGA file");
-    if (bytes[16] != 32 || (bytes[17] & 0x0F) != 8) throw Error(L"The picture has no 32 bits with alpha a pixel");
+    if (bytes[16] != 32 || (bytes[17] & 0x0F) != 8) throw Error(L"The picture is not 32 bits a pixel with alpha");
     const int width = bytes[12] | bytes[13] << 8;
     const int height = bytes[14] | bytes[15] << 8;
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
