@@ -18,7 +18,7 @@
 #   memory     the installer's private memory growth during the run (RssAnon)
 #
 # Every measurement runs in the same Wine prefix, one after another within a
-# round, rounds repeated (KORDEX_BENCHMARK_RUNS, default 7); the table gives
+# round, rounds repeated (KORDEX_BENCHMARK_RUNS, default 11); the table gives
 # medians with min and max, and each ratio as the median of the rounds' own
 # ratios, so that the machine's drift between rounds cancels out. NSIS
 # (Debian's nsis package) is used for this comparison only and installed
@@ -32,7 +32,7 @@ if ! command -v makensis >/dev/null; then
 fi
 "$root/scripts/build.sh"
 source "$root/scripts/bench.sh"
-runs=${KORDEX_BENCHMARK_RUNS:-7}
+runs=${KORDEX_BENCHMARK_RUNS:-11}
 work=$KORDEX_BUILD/benchmark
 mkdir -p "$work"
 names=(kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt)
@@ -117,13 +117,19 @@ measure_startup() {
   echo "$kind $time"
 }
 
-measure_run() {
-  local prefix=$1 name=$2 time sampler base peak
+# The run's work without a window.
+measure_same_work() {
+  local prefix=$1 name=$2 time
   uninstall "$prefix"
   time=$(bench_wine "$prefix" wine 'K:\tests\benchmark\same_work.exe' 'P:' 'C:\Kordex' "${names[@]}" \
     </dev/null 2>&1 | awk '$1 == "run:" {print $2}')
   installed_check "$prefix" "$work/payload-$name" "same work"
   echo "same $time"
+}
+
+# The installation run, and the installer's private memory meanwhile.
+measure_run() {
+  local prefix=$1 name=$2 time sampler base peak
   uninstall "$prefix"
   rm -f "$prefix/driver.log"
   sample_memory "KORdexSetup-$name.exe" "$prefix/driver.log" "$work/memory" &
@@ -148,10 +154,11 @@ SCRIPT
   echo "memory $((peak > base ? peak - base : 0))"
 }
 
+# Start, install, exit: the driver clicks as a user would, the release notes
+# unticked (the silent install opens none either).
 measure_whole() {
   local prefix=$1 name=$2 time
   uninstall "$prefix"
-  # The release notes unticked: the silent install opens none either.
   time=$(drive "$prefix" whole <<SCRIPT
 poll 1
 stopwatch-start
@@ -168,6 +175,10 @@ SCRIPT
 )
   installed_check "$prefix" "$work/payload-$name" "whole installation"
   echo "whole $time"
+}
+
+measure_nsis_silent() {
+  local prefix=$1 name=$2 time
   uninstall "$prefix"
   time=$(drive "$prefix" whole <<SCRIPT
 poll 1
@@ -214,17 +225,22 @@ for name in release large; do
   results=$work/results-$name
   : >"$results"
   for round in $(seq "$runs"); do
-    # A different order each round, so that no program always follows another.
-    order=(empty prepared nsis ours run whole check)
-    shift_by=$((round % ${#order[@]}))
-    order=("${order[@]:shift_by}" "${order[@]:0:shift_by}")
-    for step in "${order[@]}"; do
+    # What is compared is measured side by side, in an order that turns each
+    # round, so that neither side always comes first.
+    startup=(empty prepared nsis ours)
+    turn=$((round % ${#startup[@]}))
+    startup=("${startup[@]:turn}" "${startup[@]:0:turn}")
+    pairs=(same run nsis-silent whole)
+    ((round % 2)) || pairs=(run same whole nsis-silent)
+    for step in "${startup[@]}" "${pairs[@]}" check; do
       case $step in
       empty) measure_startup "$prefix" empty 'K:\tests\benchmark\empty_window.exe' "Empty window" ;;
       prepared) measure_startup "$prefix" prepared 'K:\tests\benchmark\empty_window_prepared.exe' "Empty window" ;;
       nsis) measure_startup "$prefix" nsis "K:\\benchmark\\nsis-$name.exe" "$nsis_caption" "B&rowse..." ;;
       ours) measure_startup "$prefix" ours "K:\\benchmark\\KORdexSetup-$name.exe" "$caption" ;;
+      same) measure_same_work "$prefix" "$name" ;;
       run) measure_run "$prefix" "$name" ;;
+      nsis-silent) measure_nsis_silent "$prefix" "$name" ;;
       whole) measure_whole "$prefix" "$name" ;;
       check) measure_check "$prefix" ;;
       esac
