@@ -10,7 +10,7 @@ packages=(
   xvfb x11-utils xdotool imagemagick
   doctest-dev
   python3 locales
-  git icoutils
+  git icoutils osslsigncode openssl
 )
 
 missing=()
