@@ -65,7 +65,9 @@ void PreloadFromSystemFolder() {
     for (const wchar_t* name : kPreloaded) {
         const std::wstring path = std::wstring(folder, length) + L"\\" + name;
         // A DLL that this Windows lacks (cryptbase on XP) is simply absent;
-        // the loader must not show its own error box for it.
+        // the loader must not show its own error box for it. On the
+        // fallback a bare-name load would then still find a copy beside the
+        // program, but no part of this Windows asks for a DLL it lacks.
         const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
         // Kept loaded for the life of the process on purpose. The DLL's own
         // imports are looked for in its folder first, not beside the program.
