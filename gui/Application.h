@@ -1,5 +1,5 @@
-// The application object: COM for the UI thread, the title of the default
-// error box, and the message loop.
+// The application object: COM for the UI thread, the common controls, the
+// title of the default error box, and the message loop.
 #pragma once
 
 #include "gui/Handles.h"
@@ -11,6 +11,7 @@ namespace gui {
 
 class Application {
 public:
+    // Loads comctl32 by name: create it only after the DLL search is narrowed.
     Application();
     ~Application();
     Application(const Application&) = delete;

@@ -36,8 +36,9 @@ HMODULE LoadUxTheme() {
     if (length == 0 || length >= MAX_PATH) return nullptr;
     const std::wstring path = std::wstring(folder, length) + L"\\uxtheme.dll";
     const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    // Kept loaded for the life of the process: the looked-up functions point into it.
-    HMODULE module = LoadLibraryW(path.c_str());
+    // Kept loaded for the life of the process: the looked-up functions point
+    // into it. Its own imports are looked for in the system folder first.
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     SetErrorMode(previous);
     return module;
 }

@@ -22,9 +22,8 @@ declare -A sizes=(
 )
 
 bench_start_screen
-bench_ensure_test_user
 mkdir -p "$BENCH" && chmod 755 "$BENCH"
-bench_make_template "$BENCH/template-root" root
+bench_make_template "$BENCH/template-root"
 
 # Builds an installer whose payload has the given item sizes (random bytes).
 build_installer() {
