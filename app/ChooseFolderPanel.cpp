@@ -5,8 +5,9 @@
 #include "app/mainwindow.h"
 #include "gui/DirectoryList.h"
 #include "gui/DriveCombo.h"
-#include "gui/Error.h"
-#include "gui/Paths.h"
+#include "win/Error.h"
+#include "win/Paths.h"
+#include "win/WindowText.h"
 
 TfrmCDF* frmCDF = nullptr;
 
@@ -58,9 +59,9 @@ void TfrmCDF::FormActivate() {
     if (const auto folder = ListFolderFor(destination, DirectoryExists)) {
         // A folder removed since it was chosen: the list and the edit box
         // stay as they were.
-        const std::wstring parent = gui::ParentFolder(*folder);
+        const std::wstring parent = win::ParentFolder(*folder);
         if (!DirectoryExists(*folder) && (parent.empty() || DirectoryExists(parent)))
-            throw gui::Error(L"The specified file was not found");
+            throw win::Error(L"The specified file was not found");
         DirectoryListOf(dlbDF).MoveTo(*folder);
     }
     SetWindowTextW(edtDF, destination.c_str());
@@ -73,7 +74,7 @@ void TfrmCDF::dlbDFChange() {
 void TfrmCDF::dcbDFChange() {}
 
 void TfrmCDF::btnOKClick() {
-    installerState.Destination = AbsoluteDestination(gui::WindowText(edtDF));
+    installerState.Destination = AbsoluteDestination(win::WindowText(edtDF));
     frmMain->ShowDestination(installerState.Destination);
     // An error here (an empty destination) leaves the dialog open.
     frmMain->CheckDestination(installerState.Destination);

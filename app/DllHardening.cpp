@@ -1,8 +1,6 @@
 #include "app/DllHardening.h"
 
-#include <windows.h>
-
-#include <string>
+#include "win/Library.h"
 
 namespace {
 
@@ -24,10 +22,11 @@ bool IsVista() {
 // from Windows 7 (and on Vista and XP with updates); on Vista it makes the
 // shell-link object fail to create, so Vista gets the older measure.
 void RestrictSearchPath(DllSearch search) {
-    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    if (search == DllSearch::Narrowest && setDefault && !IsVista() && setDefault(kLoadLibrarySearchSystem32)) return;
+    BOOL(WINAPI * setDefault)(DWORD) = nullptr;
+    if (search == DllSearch::Narrowest && !IsVista() &&
+        win::FindProcedure(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories", setDefault) &&
+        setDefault(kLoadLibrarySearchSystem32))
+        return;
     // Takes the current folder out of the search; the program's own folder
     // stays in it, hence the preloading below.
     SetDllDirectoryW(L"");
@@ -59,21 +58,10 @@ const wchar_t* const kPreloaded[] = {
 };
 
 void PreloadFromSystemFolder() {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return;
-    for (const wchar_t* name : kPreloaded) {
-        const std::wstring path = std::wstring(folder, length) + L"\\" + name;
-        // A DLL that this Windows lacks (cryptbase on XP) is simply absent;
-        // the loader must not show its own error box for it. On the
-        // fallback a bare-name load would then still find a copy beside the
-        // program, but no part of this Windows asks for a DLL it lacks.
-        const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-        // Kept loaded for the life of the process on purpose. The DLL's own
-        // imports are looked for in its folder first, not beside the program.
-        LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-        SetErrorMode(previous);
-    }
+    // A DLL that this Windows lacks (cryptbase on XP) is simply absent. On
+    // the fallback a bare-name load would then still find a copy beside the
+    // program, but no part of this Windows asks for a DLL it lacks.
+    for (const wchar_t* name : kPreloaded) win::LoadSystemLibrary(name);
 }
 
 }  // namespace

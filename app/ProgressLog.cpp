@@ -1,6 +1,7 @@
 #include "app/ProgressLog.h"
 
-#include "gui/Error.h"
+#include "win/Error.h"
+#include "win/WindowText.h"
 
 namespace {
 constexpr wchar_t kLineBreak[] = L"\r\n";
@@ -28,7 +29,7 @@ std::wstring ProgressLog::Entry(size_t position) const {
 
 ProgressLog::Span ProgressLog::SpanOf(size_t position, const std::wstring& text) const {
     if (position >= count_) {
-        throw gui::Error(L"Log entry " + std::to_wstring(position) + L" does not exist (" + std::to_wstring(count_) +
+        throw win::Error(L"Log entry " + std::to_wstring(position) + L" does not exist (" + std::to_wstring(count_) +
                          L" entries)");
     }
     size_t start = 0;
@@ -43,8 +44,4 @@ void ProgressLog::InsertAt(size_t offset, const std::wstring& text) {
     SendMessageW(box_, EM_SCROLLCARET, 0, 0);
 }
 
-std::wstring ProgressLog::Text() const {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(box_)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(box_, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::wstring ProgressLog::Text() const { return win::WindowText(box_); }

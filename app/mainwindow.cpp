@@ -5,10 +5,10 @@
 #include "app/Folders.h"
 #include "app/resource.h"
 #include "gui/Application.h"
-#include "gui/Error.h"
 #include "gui/MessageBox.h"
 #include "gui/PictureButton.h"
 #include "support/Registry.h"
+#include "win/Error.h"
 
 InstallerState installerState;
 TfrmMain* frmMain = nullptr;
@@ -155,7 +155,7 @@ void TfrmMain::CheckDestination(const std::wstring& path) {
         log_->Append(waiting, L"...");
         waitingEntry_ = waiting;
     } catch (...) {
-        gui::ShowMessageBox(L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + gui::CurrentExceptionMessage(),
+        gui::ShowMessageBox(L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + win::CurrentExceptionMessage(),
                             L"Hiba!", MB_ICONERROR);
     }
 }

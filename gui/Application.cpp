@@ -1,9 +1,8 @@
 #include "gui/Application.h"
 
-#include "gui/Error.h"
 #include "gui/MessageBox.h"
-
-#include <commctrl.h>
+#include "win/CommonControls.h"
+#include "win/Error.h"
 
 namespace gui {
 
@@ -11,29 +10,14 @@ namespace {
 
 Application* current = nullptr;
 
-// Windows XP gives the standard controls the visual styles of common
-// controls 6 (which the manifest asks for) only once comctl32 is loaded and
-// initialised. It is not a KnownDLL, so it is no static import: its DllMain
-// would run before the program narrows the DLL search. Loaded by name, so
-// that the manifest maps it to version 6 (a full path would bypass that).
-// Without it the standard controls still work, in the classic look.
-void InitCommonControls6() {
-    // Kept loaded for the life of the process: the control classes live in it.
-    HMODULE comctl = LoadLibraryW(L"comctl32.dll");
-    if (!comctl) return;
-    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto init =
-        reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")));
-    if (!init) return;
-    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    init(&classes);
-}
-
 }  // namespace
 
 Application::Application() {
     current = this;
-    InitCommonControls6();
+    // Windows XP gives the standard controls the visual styles of common
+    // controls 6 (which the manifest asks for) only once comctl32 is loaded
+    // and initialised; the controls' subclassing needs it too.
+    win::LoadCommonControls();
 }
 
 Application::~Application() { current = nullptr; }
@@ -52,7 +36,7 @@ Application::ModalScope::~ModalScope() {
 
 void Application::ShowException() {
     if (showingError_) return;
-    const std::wstring message = CurrentExceptionMessage();
+    const std::wstring message = win::CurrentExceptionMessage();
     showingError_ = true;
     struct Reset {
         bool& flag;

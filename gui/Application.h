@@ -2,7 +2,7 @@
 // title of the default error box, and the message loop.
 #pragma once
 
-#include "gui/Handles.h"
+#include "win/Com.h"
 
 #include <string>
 #include <vector>
@@ -50,7 +50,7 @@ public:
     void Terminate();
 
 private:
-    ComApartment com_;
+    win::ComApartment com_;
     std::wstring title_;
     HWND mainWindow_ = nullptr;
     std::vector<HWND> modalWindows_;

@@ -1,15 +1,13 @@
 #include "gui/DriveCombo.h"
 
 #include "gui/DirectoryList.h"
-#include "gui/Error.h"
+#include "win/Error.h"
 
 #include <cwctype>
 
 namespace gui {
 
 namespace {
-
-const wchar_t kProperty[] = L"KORdex.DriveCombo";
 
 std::wstring DriveText(wchar_t letter) {
     std::wstring text{letter, L':'};
@@ -26,21 +24,13 @@ std::wstring DriveText(wchar_t letter) {
 
 }  // namespace
 
-DriveCombo::DriveCombo(HWND comboBox) : handle_(comboBox) {
-    if (!IsWindow(comboBox) || (GetWindowLongW(comboBox, GWL_STYLE) & 3) != CBS_DROPDOWNLIST)
-        throw Error(L"A drive combo needs a drop-down list combo box");
-    if (FromHandle(comboBox)) throw Error(L"The combo box is a drive combo already");
-    if (!SetPropW(comboBox, kProperty, this)) ThrowLastError(L"Cannot set up the drive combo");
+DriveCombo::DriveCombo(HWND comboBox) : SubclassedWindow(comboBox) {
+    if ((GetWindowLongW(comboBox, GWL_STYLE) & 3) != CBS_DROPDOWNLIST)
+        throw win::Error(L"A drive combo needs a drop-down list combo box");
     Fill();
 }
 
-DriveCombo::~DriveCombo() {
-    if (IsWindow(handle_) && FromHandle(handle_) == this) RemovePropW(handle_, kProperty);
-}
-
-DriveCombo* DriveCombo::FromHandle(HWND window) {
-    return window ? static_cast<DriveCombo*>(GetPropW(window, kProperty)) : nullptr;
-}
+DriveCombo* DriveCombo::FromHandle(HWND window) { return dynamic_cast<DriveCombo*>(Attached(window)); }
 
 void DriveCombo::Link(DirectoryList& list) {
     list_ = &list;
@@ -51,34 +41,34 @@ void DriveCombo::Link(DirectoryList& list) {
 void DriveCombo::OnChange(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
 
 void DriveCombo::Fill() {
-    SendMessageW(handle_, CB_RESETCONTENT, 0, 0);
+    SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
     const DWORD drives = GetLogicalDrives();
     for (int bit = 0; bit < 26; ++bit) {
         if (!(drives & (1u << bit))) continue;
         const wchar_t letter = static_cast<wchar_t>(L'A' + bit);
         const std::wstring text = DriveText(letter);
-        const LRESULT index = SendMessageW(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        if (index >= 0) SendMessageW(handle_, CB_SETITEMDATA, static_cast<WPARAM>(index), letter);
+        const LRESULT index = SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        if (index >= 0) SendMessageW(Handle(), CB_SETITEMDATA, static_cast<WPARAM>(index), letter);
     }
 }
 
 void DriveCombo::SelectDriveOf(const std::wstring& path) {
     const wchar_t letter =
         path.size() >= 2 && path[1] == L':' ? static_cast<wchar_t>(towupper(path[0])) : L'\0';
-    const LRESULT count = SendMessageW(handle_, CB_GETCOUNT, 0, 0);
+    const LRESULT count = SendMessageW(Handle(), CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; letter && i < count; ++i) {
-        if (static_cast<wchar_t>(SendMessageW(handle_, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == letter) {
-            SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        if (static_cast<wchar_t>(SendMessageW(Handle(), CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == letter) {
+            SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(i), 0);
             return;
         }
     }
-    SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
 }
 
 wchar_t DriveCombo::SelectedLetter() const {
-    const LRESULT index = SendMessageW(handle_, CB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(Handle(), CB_GETCURSEL, 0, 0);
     if (index < 0) return L'\0';
-    return static_cast<wchar_t>(SendMessageW(handle_, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    return static_cast<wchar_t>(SendMessageW(Handle(), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
 void DriveCombo::Command(int notification) {

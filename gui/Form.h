@@ -5,9 +5,9 @@
 // member function the table binds.
 #pragma once
 
-#include "gui/Handles.h"
 #include "gui/SubclassedWindow.h"
 #include "gui/Window.h"
+#include "win/Gdi.h"
 
 #include <functional>
 #include <memory>
@@ -118,11 +118,10 @@ private:
     bool PressAccessKey(wchar_t typed);
 
     int dpi_ = 96;
-    GdiFont font_;
-    GdiFont boldFont_;
-    // Picture buttons, directory lists and the read-only memo.
+    win::GdiFont font_;
+    win::GdiFont boldFont_;
+    // Picture buttons, directory lists, drive combos and the read-only memo.
     std::vector<std::unique_ptr<SubclassedWindow>> subclassed_;
-    std::vector<std::unique_ptr<DriveCombo>> driveCombos_;
     std::vector<HWND> transparent_;
     HWND lastFocus_ = nullptr;
     std::vector<std::pair<wchar_t, HWND>> accessKeys_;

@@ -1,6 +1,7 @@
 #include "gui/Picture.h"
 
-#include "gui/Error.h"
+#include "win/Error.h"
+#include "win/Resource.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +22,7 @@ unsigned Multiply(unsigned value, unsigned alpha) { return (value * alpha + 127)
 
 Pixel Compose(unsigned a, unsigned r, unsigned g, unsigned b) { return (a << 24) | (r << 16) | (g << 8) | b; }
 
-GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pixels) {
+win::GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pixels) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -30,8 +31,8 @@ GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pixels) 
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) ThrowLastError(L"Cannot create a picture");
+    win::GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) win::ThrowLastError(L"Cannot create a picture");
     std::memcpy(bits, pixels.data(), pixels.size() * sizeof(Pixel));
     return bitmap;
 }
@@ -111,31 +112,28 @@ Pixel PremultipliedGrey(Pixel straight) {
 
 Picture Picture::FromResource(HMODULE module, int id) {
     const std::wstring what = L"Cannot load picture " + std::to_wstring(id);
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-    if (!found) ThrowLastError(what);
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) ThrowLastError(what);
-    return FromBmp(data, SizeofResource(module, found));
+    const win::ResourceBytes bmp = win::RawDataResource(module, id);
+    if (!bmp.data) win::ThrowLastError(what);
+    return FromBmp(bmp.data, bmp.size);
 }
 
 Picture Picture::FromBmp(const void* data, std::size_t size) {
     BITMAPFILEHEADER file;
     BITMAPINFOHEADER header;
-    if (size < sizeof file + sizeof header) throw Error(L"The picture is not a BMP file");
+    if (size < sizeof file + sizeof header) throw win::Error(L"The picture is not a BMP file");
     const auto* bytes = static_cast<const unsigned char*>(data);
     std::memcpy(&file, bytes, sizeof file);
     std::memcpy(&header, bytes + sizeof file, sizeof header);
-    if (file.bfType != 0x4D42 || header.biSize < sizeof header) throw Error(L"The picture is not a BMP file");
+    if (file.bfType != 0x4D42 || header.biSize < sizeof header) throw win::Error(L"The picture is not a BMP file");
     if (header.biBitCount != 32 || header.biCompression != BI_RGB || header.biPlanes != 1)
-        throw Error(L"The picture is not a 32-bit BMP file without compression");
+        throw win::Error(L"The picture is not a 32-bit BMP file without compression");
     const int width = header.biWidth;
     const bool bottomUp = header.biHeight > 0;
     const int height = bottomUp ? header.biHeight : -header.biHeight;
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
-        throw Error(L"The picture has an unusable size");
+        throw win::Error(L"The picture has an unusable size");
     const std::size_t count = static_cast<std::size_t>(width) * height;
-    if (file.bfOffBits > size || size - file.bfOffBits < count * 4) throw Error(L"The picture file is cut short");
+    if (file.bfOffBits > size || size - file.bfOffBits < count * 4) throw win::Error(L"The picture file is cut short");
 
     std::vector<Pixel> colour(count);
     std::vector<Pixel> grey(count);
@@ -163,15 +161,15 @@ Picture::Picture(int width, int height, std::vector<Pixel> colour, std::vector<P
 
 Picture Picture::Scaled(int width, int height) const {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
-        throw Error(L"The picture cannot be scaled to an unusable size");
+        throw win::Error(L"The picture cannot be scaled to an unusable size");
     return Picture(width, height, Resample(colour_, width_, height_, width, height),
                    Resample(grey_, width_, height_, width, height));
 }
 
 void Picture::Draw(HDC dc, int x, int y, bool grey, BYTE opacity) const {
-    MemoryDc source(CreateCompatibleDC(dc));
+    win::MemoryDc source(CreateCompatibleDC(dc));
     if (!source) return;
-    SelectedObject selected(source.get(), (grey ? greyBitmap_ : colourBitmap_).get());
+    win::SelectedObject selected(source.get(), (grey ? greyBitmap_ : colourBitmap_).get());
     BLENDFUNCTION blend{};
     blend.BlendOp = AC_SRC_OVER;
     blend.SourceConstantAlpha = opacity;

@@ -1,6 +1,7 @@
 #include "gui/DirectoryList.h"
 #include "gui/DriveCombo.h"
-#include "gui/Error.h"
+#include "win/CommonControls.h"
+#include "win/Error.h"
 
 #include <windows.h>
 
@@ -44,9 +45,12 @@ private:
 };
 
 // A hidden window with the list and the combo as the dialog makes them.
+// Without the application object, which would load comctl32 for the
+// controls' subclassing.
 class Controls {
 public:
     Controls() {
+        REQUIRE(win::LoadCommonControls());
         parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr, nullptr, nullptr);
         list = CreateWindowExW(0, L"LISTBOX", L"",
                                WS_CHILD | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
@@ -145,7 +149,7 @@ TEST_CASE("the list shows the folder's ancestors and visible subfolders, and mov
 
     // A folder that cannot be entered: the system's message, and nothing moves.
     const std::vector<std::wstring> before = Rows(controls.list);
-    CHECK_THROWS_AS(list.MoveTo(root + L"\\Missing"), gui::Error);
+    CHECK_THROWS_AS(list.MoveTo(root + L"\\Missing"), win::Error);
     CHECK(list.Directory() == root);
     CHECK(CurrentDirectory() == root);
     CHECK(Rows(controls.list) == before);

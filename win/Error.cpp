@@ -1,11 +1,11 @@
-#include "gui/Error.h"
+#include "win/Error.h"
 
-#include "gui/Handles.h"
+#include "win/Handles.h"
 
 #include <cwctype>
 #include <new>
 
-namespace gui {
+namespace win {
 
 std::wstring SystemErrorText(DWORD code) {
     wchar_t* buffer = nullptr;
@@ -52,4 +52,4 @@ std::wstring CurrentExceptionMessage() {
     }
 }
 
-}  // namespace gui
+}  // namespace win
