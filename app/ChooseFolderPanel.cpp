@@ -16,7 +16,7 @@ namespace {
 using gui::ControlKind;
 using gui::kNoTabStop;
 
-const gui::FormSpec kForm{
+const gui::FormLayout kForm{
     L"TfrmCDF",
     L"Válaszd ki a telepítés helyét!",
     321,
@@ -29,7 +29,7 @@ const gui::FormSpec kForm{
 };
 
 // name, kind, id, container, geometry, text, options, tab order, picture, access key; field, event
-const gui::ControlSpec<TfrmCDF> kControls[] = {
+const gui::ControlLayout<TfrmCDF> kControls[] = {
     {{L"lblDF", ControlKind::Label, idLblDF, nullptr, {10, 8, 300, 17}, L"Cél mappa:",
       gui::kTransparent | gui::kVerticallyCentred, kNoTabStop, 0},
      &TfrmCDF::lblDF, nullptr},
@@ -90,11 +90,4 @@ LRESULT TfrmCDF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);
-}
-
-// The fourth location button's handler belongs with the dialog it opens.
-void TfrmMain::btnBrowseClick() {
-    for (int number = lbDefault; number <= lbDesktop; ++number) DeselectLocationButton(number);
-    SelectLocationButton(lbBrowse);
-    frmCDF->ShowModal();
 }

@@ -85,7 +85,7 @@ protected:
     }
 };
 
-win::GdiFont MakeFont(const FormSpec& form, int dpi, int weight) {
+win::GdiFont MakeFont(const FormLayout& form, int dpi, int weight) {
     LOGFONTW font{};
     font.lfHeight = FontHeight(form.fontPoints, dpi);
     font.lfWeight = weight;
@@ -114,7 +114,7 @@ void FitComboField(HWND combo, int height) {
 
 // The window's rectangle for the form's client size at a dpi, centred on the
 // work area of the primary screen.
-RECT CentredBounds(const FormSpec& form, int dpi) {
+RECT CentredBounds(const FormLayout& form, int dpi) {
     RECT frame{0, 0, Scale(form.clientWidth, dpi), Scale(form.clientHeight, dpi)};
     AdjustWindowRectEx(&frame, form.style, FALSE, form.exStyle);
     const int width = frame.right - frame.left;
@@ -162,7 +162,7 @@ FormBase::~FormBase() {
     subclassed_.clear();
 }
 
-std::vector<HWND> FormBase::CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count,
+std::vector<HWND> FormBase::CreateForm(const FormLayout& form, const ControlDescription* controls, size_t count,
                                        HWND owner) {
     if (const wchar_t* clash = AccessKeyClash(controls, count))
         throw win::Error(std::wstring(L"The access key of ") + clash + L" belongs to another control too");

@@ -40,7 +40,8 @@ enum ControlOption : unsigned {
 
 constexpr int kNoTabStop = -1;
 
-struct FormSpec {
+// The window's own layout: its class, caption, client size, styles and font.
+struct FormLayout {
     const wchar_t* className;
     const wchar_t* caption;
     int clientWidth, clientHeight;  // at 96 dpi
@@ -92,7 +93,7 @@ protected:
 
     // Creates the window (hidden, owned by owner) and every control, in table
     // order; answers the controls' handles in the same order.
-    std::vector<HWND> CreateForm(const FormSpec& form, const ControlDescription* controls, size_t count,
+    std::vector<HWND> CreateForm(const FormLayout& form, const ControlDescription* controls, size_t count,
                                  HWND owner);
 
     // A click (or other notification) from the control with that ID.
@@ -128,10 +129,10 @@ private:
     WORD hiddenCues_ = 0;  // UISF_* flags
 };
 
-// The table of a form class TForm: each control names the field that gets
-// its handle and the member function its event calls.
+// One row of a form class TForm's control table: the control's layout, the
+// field that gets its handle and the member function its event calls.
 template <typename TForm>
-struct ControlSpec {
+struct ControlLayout {
     ControlDescription description;
     HWND TForm::*field;
     void (TForm::*event)();
@@ -141,7 +142,7 @@ template <typename TForm>
 class Form : public FormBase {
 protected:
     template <size_t N>
-    void Build(const FormSpec& form, const ControlSpec<TForm> (&controls)[N], HWND owner = nullptr) {
+    void Build(const FormLayout& form, const ControlLayout<TForm> (&controls)[N], HWND owner = nullptr) {
         table_ = controls;
         tableSize_ = N;
         ControlDescription descriptions[N];
@@ -160,7 +161,7 @@ protected:
     void ControlEvent(int id, int notification) override {
         if (notification != BN_CLICKED) return;
         for (size_t i = 0; i < tableSize_; ++i) {
-            const ControlSpec<TForm>& control = table_[i];
+            const ControlLayout<TForm>& control = table_[i];
             if (control.description.id == id && control.event) {
                 (static_cast<TForm*>(this)->*control.event)();
                 return;
@@ -169,7 +170,7 @@ protected:
     }
 
 private:
-    const ControlSpec<TForm>* table_ = nullptr;
+    const ControlLayout<TForm>* table_ = nullptr;
     size_t tableSize_ = 0;
 };
 
