@@ -7,7 +7,7 @@
 #include "gui/DriveCombo.h"
 #include "win/Error.h"
 #include "win/Paths.h"
-#include "win/WindowText.h"
+#include "win/Window.h"
 
 TfrmCDF* frmCDF = nullptr;
 

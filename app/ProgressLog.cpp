@@ -1,7 +1,7 @@
 #include "app/ProgressLog.h"
 
 #include "win/Error.h"
-#include "win/WindowText.h"
+#include "win/Window.h"
 
 namespace {
 constexpr wchar_t kLineBreak[] = L"\r\n";

@@ -4,7 +4,7 @@
 #include "gui/Oleacc.h"
 #include "gui/Window.h"
 #include "win/Com.h"
-#include "win/WindowText.h"
+#include "win/Window.h"
 
 #include <oleacc.h>
 

@@ -5,7 +5,7 @@
 #include "gui/Dpi.h"
 #include "win/Error.h"
 #include "win/Gdi.h"
-#include "win/WindowText.h"
+#include "win/Window.h"
 
 #include <windowsx.h>
 #include <vsstyle.h>

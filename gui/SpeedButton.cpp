@@ -7,7 +7,7 @@
 #include "gui/Window.h"
 #include "win/Error.h"
 #include "win/Gdi.h"
-#include "win/WindowText.h"
+#include "win/Window.h"
 
 #include <windowsx.h>
 
@@ -213,19 +213,15 @@ void SetSpeedButtonAccessKey(HWND button, wchar_t key) {
 }
 
 void RegisterSpeedButtonClass() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{sizeof existing};
-    if (GetClassInfoExW(instance, kSpeedButtonClass, &existing)) return;
-
     WNDCLASSEXW wc{sizeof wc};
     // No CS_DBLCLKS: two quick clicks are two clicks.
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &Procedure;
     wc.cbWndExtra = sizeof(SpeedButton*);
-    wc.hInstance = instance;
+    wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kSpeedButtonClass;
-    if (!RegisterClassExW(&wc)) win::ThrowLastError(L"Cannot register window class");
+    win::RegisterClassOnce(wc);
 }
 
 }  // namespace gui

@@ -2,6 +2,7 @@
 
 #include "gui/Application.h"
 #include "win/Error.h"
+#include "win/Window.h"
 
 namespace gui {
 
@@ -14,9 +15,6 @@ void Window::DestroyHandle() {
 }
 
 void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HICON smallIcon) {
-    WNDCLASSEXW existing{sizeof existing};
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
-
     WNDCLASSEXW wc{sizeof wc};
     wc.lpfnWndProc = &Window::Procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -25,7 +23,7 @@ void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HICON small
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
-    if (!RegisterClassExW(&wc)) win::ThrowLastError(L"Cannot register window class");
+    win::RegisterClassOnce(wc);
 }
 
 void Window::CreateHandle(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
