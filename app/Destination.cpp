@@ -15,6 +15,7 @@ void TfrmMain::ShowDestination(const std::wstring& destination) {
 void TfrmMain::CheckDestination(const std::wstring& path) {
     // A failed creation is not reported here: the access check then fails.
     if (!DirectoryExists(path)) ForceDirectories(path);
+    const ProgressLog::Batch batch(*log_);
     log_->Clear();
     waitingEntry_.reset();
     log_->Add(installerState.EnvironmentLine);
@@ -37,6 +38,7 @@ void TfrmMain::CheckDestination(const std::wstring& path) {
         log_->Append(waiting, L"...");
         waitingEntry_ = waiting;
     } catch (...) {
+        log_->Flush();  // the box shows the window, log included
         gui::ShowMessageBox(L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + win::CurrentExceptionMessage(),
                             L"Hiba!", MB_ICONERROR);
     }

@@ -38,6 +38,9 @@ void TfrmMain::btnInstallClick() {
     // without a drive or a relative one names the same folder in every step,
     // and the shortcut starts the kordex.exe that was installed.
     const std::wstring destination = win::WithoutTrailingSeparator(win::FullPath(chosen));
+    // The window paints nothing before the run ends: the log shows the run's
+    // entries in one go, or before the database question.
+    const ProgressLog::Batch batch(*log_);
 
     for (HWND button : {btnDefault, btnDocuments, btnDesktop, btnBrowse}) EnableWindow(button, FALSE);
     if (waitingEntry_) log_->Append(*waitingEntry_, kOk);
@@ -57,14 +60,17 @@ void TfrmMain::btnInstallClick() {
     if (!PayloadFileExists(kDatacore, destination)) {
         WritePayloadItem(kDatacore, destination);
         log_->Append(databaseEntry, kOk);
-    } else if (gui::ShowMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
-                                   L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
-                                   L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
-        // No is the default button: a reflexive Enter keeps the user's data.
-        WritePayloadItem(kDatacore, destination);
-        log_->Append(databaseEntry, L"FELÜLÍRVA");
     } else {
-        log_->Append(databaseEntry, L"KIHAGYVA");
+        log_->Flush();  // the question shows the window, log included
+        // No is the default button: a reflexive Enter keeps the user's data.
+        if (gui::ShowMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
+                                L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
+                                L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
+            WritePayloadItem(kDatacore, destination);
+            log_->Append(databaseEntry, L"FELÜLÍRVA");
+        } else {
+            log_->Append(databaseEntry, L"KIHAGYVA");
+        }
     }
 
     WriteItemStep(kLibeay32, destination);

@@ -51,7 +51,7 @@ std::wstring ReasonText(DWORD code) {
 // The item as the executable's image holds it: used in place, never copied.
 win::ResourceBytes Locate(const PayloadItem& item) {
     const win::ResourceBytes bytes = win::RawDataResource(GetModuleHandleW(nullptr), item.id);
-    if (!bytes.data) throw win::Error(L"Resource " + std::to_wstring(item.id) + L" not found");
+    if (!bytes.data) throw win::Error(L"Resource " + win::Decimal(item.id) + L" not found");
     return bytes;
 }
 
@@ -99,7 +99,7 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) 
     // A damaged item must not be installed as if it were the application.
     if (item.id < 1 || item.id > static_cast<int>(std::size(kPayloadChecksums)) ||
         Crc32(data.data, data.size) != kPayloadChecksums[item.id - 1]) {
-        throw win::Error(L"Payload item " + std::to_wstring(item.id) + L" (" + item.fileName +
+        throw win::Error(L"Payload item " + win::Decimal(item.id) + L" (" + item.fileName +
                          L") is damaged; nothing of it was written");
     }
 

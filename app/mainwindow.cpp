@@ -97,10 +97,12 @@ void TfrmMain::Show() {
 void TfrmMain::FormShow() {
     InstallerState& state = installerState;
     state.Installed = false;
+    const ProgressLog::Batch batch(*log_);
     log_->Clear();
     log_->Add(L"> futási környezet ellenőrzése: ");
     state.OsProductName = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersionKey, L"ProductName");
     if (!IsSupportedSystem(state.OsProductName)) {
+        log_->Flush();  // the box shows the window, log included
         gui::ShowMessageBox(L"Nem kompatibilis operációs rendszer! A telepítő leáll.", L"Hiba!", MB_ICONERROR);
         gui::Application::Current().Terminate();
         return;

@@ -76,10 +76,11 @@ DirectoryList::DirectoryList(HWND listBox, int dpi)
     if (!(style & LBS_OWNERDRAWFIXED) || !(style & LBS_HASSTRINGS) || (style & LBS_SORT))
         throw win::Error(L"A directory list needs an owner-drawn list box with strings, unsorted");
     directory_ = CurrentDirectory();
-    closedFolder_ = FolderIcon(false, iconSize_);
-    openFolder_ = FolderIcon(true, iconSize_);
     SendMessageW(listBox, LB_SETITEMHEIGHT, 0, Scale(kRowHeight, dpi));
-    Rebuild();
+}
+
+void DirectoryList::Fill() {
+    if (!filled_) Rebuild();
 }
 
 DirectoryList* DirectoryList::FromHandle(HWND window) { return dynamic_cast<DirectoryList*>(Attached(window)); }
@@ -103,6 +104,12 @@ void DirectoryList::MoveTo(const std::wstring& folder) {
 
 void DirectoryList::Rebuild() {
     if (!Handle()) return;
+    if (!filled_) {
+        // The shell's pictures cost it a good while to load the first time.
+        closedFolder_ = FolderIcon(false, iconSize_);
+        openFolder_ = FolderIcon(true, iconSize_);
+        filled_ = true;
+    }
     SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
     SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
     rows_.clear();

@@ -6,7 +6,9 @@
 // of the list's folder is selected after each move.
 //
 // The list's folder is the process's current directory: moving the list
-// moves it. A double click (LBN_DBLCLK, which the parent forwards) or Enter
+// moves it. The rows (the disk's folders, the shell's folder pictures) are
+// read only when the list is first filled or moved: its form fills it when
+// first shown, so a list that is never shown never reads a disk. A double click (LBN_DBLCLK, which the parent forwards) or Enter
 // on a row moves the list to that row's folder; a typed letter selects the
 // next row whose folder name starts with it.
 #pragma once
@@ -22,9 +24,13 @@ namespace gui {
 
 class DirectoryList : public SubclassedWindow {
 public:
-    // Takes over an LBS_OWNERDRAWFIXED | LBS_HASSTRINGS list box and fills it
-    // at the process's current directory; rows are 16 pixels at 96 dpi.
+    // Takes over an LBS_OWNERDRAWFIXED | LBS_HASSTRINGS list box, standing at
+    // the process's current directory, still empty; rows are 16 pixels at 96
+    // dpi.
     DirectoryList(HWND listBox, int dpi);
+
+    // Builds the rows, unless a fill or a move has built them already.
+    void Fill();
 
     const std::wstring& Directory() const { return directory_; }
 
@@ -58,6 +64,7 @@ private:
     void SelectRowStartingWith(wchar_t letter);
 
     int dpi_;
+    bool filled_ = false;
     std::wstring directory_;
     std::vector<Row> rows_;
     std::vector<std::function<void()>> listeners_;

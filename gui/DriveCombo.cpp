@@ -7,27 +7,9 @@
 
 namespace gui {
 
-namespace {
-
-std::wstring DriveText(wchar_t letter) {
-    std::wstring text{letter, L':'};
-    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
-    // Only fixed disks are asked for a label: an empty floppy or CD drive
-    // would keep the user waiting.
-    const UINT type = GetDriveTypeW(root);
-    if (type != DRIVE_FIXED && type != DRIVE_RAMDISK) return text;
-    wchar_t label[MAX_PATH + 1] = L"";
-    if (GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0) && label[0])
-        text += std::wstring(L" [") + label + L"]";
-    return text;
-}
-
-}  // namespace
-
 DriveCombo::DriveCombo(HWND comboBox) : SubclassedWindow(comboBox) {
     if ((GetWindowLongW(comboBox, GWL_STYLE) & 3) != CBS_DROPDOWNLIST)
         throw win::Error(L"A drive combo needs a drop-down list combo box");
-    Fill();
 }
 
 DriveCombo* DriveCombo::FromHandle(HWND window) { return dynamic_cast<DriveCombo*>(Attached(window)); }
@@ -41,15 +23,22 @@ void DriveCombo::Link(DirectoryList& list) {
 void DriveCombo::OnChange(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
 
 void DriveCombo::Fill() {
+    if (filled_) return;
+    ListDrives();
+    if (list_) SelectDriveOf(list_->Directory());
+}
+
+void DriveCombo::ListDrives() {
     SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
     const DWORD drives = GetLogicalDrives();
     for (int bit = 0; bit < 26; ++bit) {
         if (!(drives & (1u << bit))) continue;
         const wchar_t letter = static_cast<wchar_t>(L'A' + bit);
-        const std::wstring text = DriveText(letter);
-        const LRESULT index = SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        const wchar_t text[] = {letter, L':', L'\0'};
+        const LRESULT index = SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
         if (index >= 0) SendMessageW(Handle(), CB_SETITEMDATA, static_cast<WPARAM>(index), letter);
     }
+    filled_ = true;
 }
 
 void DriveCombo::SelectDriveOf(const std::wstring& path) {
@@ -75,7 +64,7 @@ void DriveCombo::Command(int notification) {
     if (notification == CBN_DROPDOWN) {
         // Drives come and go (a stick, a network drive): list them afresh.
         const wchar_t letter = SelectedLetter();
-        Fill();
+        ListDrives();
         SelectDriveOf(letter ? std::wstring{letter, L':'} : std::wstring());
         return;
     }

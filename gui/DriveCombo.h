@@ -1,7 +1,10 @@
-// The classic drive combo: one row per drive, its letter in upper case
-// ("C:", a fixed disk with its volume label: "C: [SYSTEM]"). It stays a real
-// CBS_DROPDOWNLIST combo box, so CB_GETCOUNT, CB_GETLBTEXT and CB_GETCURSEL
-// work as on any combo; the parent forwards its WM_COMMAND notifications.
+// The classic drive combo: one row per drive letter, in upper case ("C:"),
+// as the system's list of logical drives has them. No drive is asked
+// anything (no label, no type), so a slow or sleeping disk keeps nobody
+// waiting. It stays a real CBS_DROPDOWNLIST combo box, so CB_GETCOUNT,
+// CB_GETLBTEXT and CB_GETCURSEL work as on any combo; the parent forwards its
+// WM_COMMAND notifications. It is empty until its form fills it, when first
+// shown, and lists the drives afresh each time it drops down.
 //
 // Linked to a directory list, both ways: choosing a drive moves the list to
 // that drive's current directory, and a list moving to another drive selects
@@ -26,6 +29,9 @@ public:
     // The list must outlive the combo's use of it (both belong to one form).
     void Link(DirectoryList& list);
 
+    // Lists the drives and selects the linked list's, unless done already.
+    void Fill();
+
     // Called after the user chose a drive (and the list moved there).
     void OnChange(std::function<void()> listener);
 
@@ -36,12 +42,13 @@ public:
     static DriveCombo* FromHandle(HWND window);
 
 private:
-    void Fill();
+    void ListDrives();
     // Selects the drive of path; none for a path without a drive letter.
     void SelectDriveOf(const std::wstring& path);
     wchar_t SelectedLetter() const;
 
     DirectoryList* list_ = nullptr;
+    bool filled_ = false;
     std::vector<std::function<void()>> listeners_;
 };
 

@@ -317,6 +317,17 @@ void FormBase::Close() {
     ShowWindow(Handle(), SW_HIDE);
 }
 
+// Folder lists and drive combos read the disks only when the form is first
+// shown: a form created hidden at start-up, maybe never opened, costs the
+// start nothing and never waits on a slow disk.
+void FormBase::FillLists() {
+    // The lists first: a combo then selects its list's drive.
+    for (const auto& window : subclassed_)
+        if (auto* list = dynamic_cast<DirectoryList*>(window.get())) list->Fill();
+    for (const auto& window : subclassed_)
+        if (auto* combo = dynamic_cast<DriveCombo*>(window.get())) combo->Fill();
+}
+
 bool FormBase::TakesInput(HWND control) const {
     // Other programs can still post clicks to a form that a modal box or
     // dialog has disabled, or to a hidden or disabled button: a user could
@@ -390,6 +401,9 @@ LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_SHOWWINDOW:
+        if (wParam) FillLists();
+        break;
     case WM_CHANGEUISTATE:
         ChangeCues(wParam);
         return 0;

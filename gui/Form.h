@@ -113,6 +113,7 @@ private:
     HWND CreateControl(const ControlDescription& control, const std::vector<HWND>& created,
                        const ControlDescription* controls);
     void ArrangeTabOrder(const std::vector<HWND>& created, const ControlDescription* controls, size_t count);
+    void FillLists();
     void RestoreFocus();
     bool TakesInput(HWND control) const;
     void ChangeCues(WPARAM change);

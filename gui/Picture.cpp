@@ -111,7 +111,7 @@ Pixel PremultipliedGrey(Pixel straight) {
 }
 
 Picture Picture::FromResource(HMODULE module, int id) {
-    const std::wstring what = L"Cannot load picture " + std::to_wstring(id);
+    const std::wstring what = L"Cannot load picture " + win::Decimal(id);
     const win::ResourceBytes bmp = win::RawDataResource(module, id);
     if (!bmp.data) win::ThrowLastError(what);
     return FromBmp(bmp.data, bmp.size);
@@ -162,6 +162,7 @@ Picture::Picture(int width, int height, std::vector<Pixel> colour, std::vector<P
 Picture Picture::Scaled(int width, int height) const {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
         throw win::Error(L"The picture cannot be scaled to an unusable size");
+    if (width == width_ && height == height_) return Picture(width, height, colour_, grey_);
     return Picture(width, height, Resample(colour_, width_, height_, width, height),
                    Resample(grey_, width_, height_, width, height));
 }

@@ -141,8 +141,11 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_ENABLE:
         if (!wParam) mouseOver_ = false;
+        // Repainted when the system next paints, as any invalidated window;
+        // the button's own handling would paint at once, in the middle of
+        // whatever disabled it.
         Redraw();
-        break;
+        return 0;
     case WM_THEMECHANGED:
         theme_.Open(Handle(), L"Button");
         Redraw();

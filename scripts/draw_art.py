@@ -16,7 +16,10 @@ import zlib
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PAYLOAD = os.path.join(ROOT, 'payload')
 BUTTONS = ('default', 'documents', 'desktop', 'browse')
-ICON_SIZES = (16, 32, 48, 64, 128)
+# The sizes Windows XP to 7 ask an icon for: 16, 24, 32 and 48 px as 32-bit
+# images; 256 px as PNG, which Vista and 7 show (large views) and XP skips.
+ICON_SIZES = (16, 24, 32, 48, 256)
+PNG_ICON_SIZE = 256
 
 
 # ===========================================================================
@@ -348,8 +351,8 @@ def ico_image(w, h, rgba):
 
 
 def ico_bytes(images):
-    """images: list of (size, rgba)."""
-    blobs = [ico_image(s, s, px) for s, px in images]
+    """images: list of (size, rgba); the PNG_ICON_SIZE one is stored as PNG."""
+    blobs = [png_bytes(s, s, px) if s == PNG_ICON_SIZE else ico_image(s, s, px) for s, px in images]
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for (s, _), blob in zip(images, blobs):
@@ -358,12 +361,41 @@ def ico_bytes(images):
     return out + b''.join(blobs)
 
 
+def png_filtered(row, prior, kind):
+    """One PNG scanline (RGBA, 4 bytes a pixel) with filter `kind` applied."""
+    out = bytearray(len(row))
+    for i, x in enumerate(row):
+        a = row[i - 4] if i >= 4 else 0
+        b = prior[i]
+        c = prior[i - 4] if i >= 4 else 0
+        if kind == 0:
+            pred = 0
+        elif kind == 1:
+            pred = a
+        elif kind == 2:
+            pred = b
+        elif kind == 3:
+            pred = (a + b) // 2
+        else:
+            p = a + b - c
+            pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+            pred = a if pa <= pb and pa <= pc else b if pb <= pc else c
+        out[i] = (x - pred) & 0xFF
+    return out
+
+
 def png_bytes(w, h, rgba):
+    """RGBA PNG; each row takes the filter whose output is smallest (the usual
+    heuristic), which shrinks smooth artwork to a fraction."""
     raw = bytearray()
+    prior = bytes(4 * w)
     for y in range(h):
-        raw.append(0)
-        for p in rgba[y * w:(y + 1) * w]:
-            raw += bytes(p)
+        row = b''.join(bytes(p) for p in rgba[y * w:(y + 1) * w])
+        best = min(((k, png_filtered(row, prior, k)) for k in range(5)),
+                   key=lambda kf: sum(v if v < 128 else 256 - v for v in kf[1]))
+        raw.append(best[0])
+        raw += best[1]
+        prior = row
 
     def chunk(tag, body):
         return struct.pack('>I', len(body)) + tag + body + struct.pack('>I', zlib.crc32(tag + body))
@@ -535,13 +567,15 @@ def down_arrow(cx, top, base, tip, shaft, head):
 
 
 # Per-size layout of the icon.  48 px and up are the 128 px design scaled;
-# 16 and 32 are laid out by hand on whole pixels with chunkier strokes, so the
-# K keeps solid 2-4 px stems and the arrow stays a clear shape.
+# 16, 24 and 32 are laid out by hand on whole pixels with chunkier strokes, so
+# the K keeps solid 2-4 px stems and the arrow stays a clear shape.
 ICON_LAYOUT = {
     128: dict(badge=(6, 6, 112, 112, 20), border=2.5, k=(22, 20, 80, 88, 20, 21),
               disc=(101, 101, 24), ring=3.5, arrow=(-14, 0, 14, 5.5, 12.5)),
     32: dict(badge=(1, 1, 28, 28, 5), border=1, k=(6, 5, 21, 23, 5, 5.5),
              disc=(24, 24, 7.5), ring=1.2, arrow=(-5, 0, 5, 1.5, 4)),
+    24: dict(badge=(1, 1, 21, 21, 4), border=1, k=(4, 4, 15, 17, 4, 4),
+             disc=(18, 18, 5.5), ring=1, arrow=(-3.5, 0, 3.5, 1, 3)),
     # 16 px: no room for a disc around the arrow, so the arrow itself is
     # green with a dark rim ('o'), drawn pixel by pixel.
     16: dict(badge=(0, 0, 14, 14, 3), border=1,
@@ -691,19 +725,24 @@ def write_previews(pics, icons, out):
             px = pics[name].rgba8()
             sh.paste(8 + c * 72, 8 + r * 72, 64, 64, [grey(p) for p in px] if g else px, bg=bg)
     sh.save(os.path.join(out, 'buttons.png'))
-    # icon: every size, real size and 4x, on white and on dark
-    total = sum(s * 4 + 16 for s, _ in icons) + 16
-    sh = Sheet(total, 2 * (128 * 4 + 16 + 128 + 16) + 16, (128, 128, 128))
+    # icon: every size at real size, the small ones also at 4x, on white and on dark
+    def zoom(s):
+        return 4 if s <= 64 else 1
+    largest = max(s for s, _ in icons)
+    band = largest + 16 + max(s * zoom(s) for s, _ in icons if zoom(s) > 1) + 16
+    total = sum(max(s, s * zoom(s)) + 16 for s, _ in icons) + 16
+    sh = Sheet(total, 2 * band + 16, (128, 128, 128))
     for r, bg in enumerate([(255, 255, 255), (32, 36, 44)]):
         x = 16
-        y0 = 16 + r * (128 * 4 + 16 + 128 + 16)
+        y0 = 16 + r * band
         for s, cv in icons:
             px = cv.rgba8()
             sh.paste(x, y0, s, s, px, bg=bg)
-            sh.paste(x, y0 + 128 + 16, s, s, px, bg=bg, zoom=4)
+            if zoom(s) > 1:
+                sh.paste(x, y0 + largest + 16, s, s, px, bg=bg, zoom=zoom(s))
             with open(os.path.join(out, 'icon_%d.png' % s), 'wb') as f:
                 f.write(png_bytes(s, s, px))
-            x += s * 4 + 16
+            x += s * zoom(s) + 16
     sh.save(os.path.join(out, 'icon.png'))
 
 
@@ -737,6 +776,13 @@ def check():
             problems.append('%s: bad ICONDIR %r' % (path, (res, typ, n)))
         for i, want in enumerate(ICON_SIZES[:n]):
             bw, bh, cc, _, planes, bpp, size, off = struct.unpack_from('<BBBBHHII', d, 6 + 16 * i)
+            if want == PNG_ICON_SIZE:
+                sig = d[off:off + 8]
+                ihdr = struct.unpack_from('>I4sIIBB', d, off + 8)
+                if (bw, bh, cc, planes, bpp) != (0, 0, 0, 1, 32) or sig != b'\x89PNG\r\n\x1a\n' or \
+                        ihdr[1:] != (b'IHDR', want, want, 8, 6) or off + size > len(d):
+                    problems.append('%s #%d: bad %dpx PNG image' % (path, i, want))
+                continue
             hs, w, h, p2, bpp2, comp = struct.unpack_from('<IiiHHI', d, off)
             stride = (w + 31) // 32 * 4
             expect = 40 + w * w * 4 + stride * w
@@ -761,8 +807,8 @@ def check():
         problems.append('%s: %s' % (path, e))
     for p in problems:
         print('check: ' + p, file=sys.stderr)
-    print('check: %s' % ('FAILED' if problems else 'ok (%d BMPs, ICO with %s px)' % (
-        len(BUTTONS), ', '.join(map(str, ICON_SIZES)))))
+    print('check: %s' % ('FAILED' if problems else 'ok (%d BMPs, ICO with %s px, %d px as PNG)' % (
+        len(BUTTONS), ', '.join(map(str, ICON_SIZES)), PNG_ICON_SIZE)))
     return 1 if problems else 0
 
 

@@ -3,6 +3,7 @@
 #include "win/Handles.h"
 
 #include <cwctype>
+#include <iterator>
 #include <new>
 
 namespace win {
@@ -13,10 +14,20 @@ std::wstring SystemErrorText(DWORD code) {
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     LocalMemory owner(buffer);
-    if (length == 0) return L"System error " + std::to_wstring(code);
+    if (length == 0) return L"System error " + Decimal(code);
     std::wstring text(buffer, length);
     while (!text.empty() && std::iswspace(text.back())) text.pop_back();
     return text;
+}
+
+std::wstring Decimal(unsigned long value) {
+    wchar_t digits[16];
+    wchar_t* first = std::end(digits);
+    do {
+        *--first = static_cast<wchar_t>(L'0' + value % 10);
+        value /= 10;
+    } while (value);
+    return std::wstring(first, std::end(digits));
 }
 
 void ThrowLastError(const std::wstring& what) {

@@ -23,6 +23,10 @@ private:
 // system puts at its end.
 std::wstring SystemErrorText(DWORD code);
 
+// A number in decimal, for messages; the runtime's formatted output would
+// bring a whole printf into the program for it.
+std::wstring Decimal(unsigned long value);
+
 // Raises the last platform error, its system text prefixed by what failed.
 [[noreturn]] void ThrowLastError(const std::wstring& what);
 

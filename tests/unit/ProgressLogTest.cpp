@@ -104,3 +104,50 @@ TEST_CASE("an entry that does not exist raises an error instead of landing elsew
     CHECK_THROWS_AS(log.Entry(3), win::Error);
     CHECK(ui.Text() == L"only");
 }
+
+TEST_CASE("a batch shows its writes in one go, leaving the box as the writes one by one would") {
+    LogBox single, batched;
+    ProgressLog one(single.box), gathered(batched.box);
+    auto write = [](ProgressLog& log) {
+        log.Add(L"> futási környezet ellenőrzése: Windows 7 Ultimate");
+        for (int i = 0; i < 20; ++i) log.Add(L"> sor " + std::to_wstring(i) + L"...");
+        log.Append(3, L"OK");
+        log.Add(kLong);
+        log.Append(21, L"OK");
+    };
+    write(one);
+    {
+        const ProgressLog::Batch outer(gathered);
+        {
+            const ProgressLog::Batch inner(gathered);
+            write(gathered);
+            CHECK(gathered.Entry(3) == L"> sor 2...OK");
+        }
+        // Only the outermost batch shows them; the box has not been touched.
+        CHECK(batched.Text().empty());
+    }
+    CHECK(batched.Text() == single.Text());
+    DWORD start = 0, end = 0, batchedStart = 0, batchedEnd = 0;
+    single.Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    batched.Send(EM_GETSEL, reinterpret_cast<WPARAM>(&batchedStart), reinterpret_cast<LPARAM>(&batchedEnd));
+    CHECK(batchedEnd == end);
+    CHECK(batchedStart == start);
+    CHECK(batched.Send(EM_GETFIRSTVISIBLELINE) == single.Send(EM_GETFIRSTVISIBLELINE));
+    CHECK(batched.Send(EM_GETFIRSTVISIBLELINE) > 0);
+}
+
+TEST_CASE("a flush inside a batch shows the writes so far, as before a message box; clearing too") {
+    LogBox ui;
+    ProgressLog log(ui.box);
+    log.Add(L"old");
+    const ProgressLog::Batch batch(log);
+    log.Clear();
+    log.Add(L"> datacore.kdx file másolása...");
+    CHECK(ui.Text() == L"old");
+    log.Flush();
+    CHECK(ui.Text() == L"> datacore.kdx file másolása...");
+    log.Append(0, L"KIHAGYVA");
+    CHECK(ui.Text() == L"> datacore.kdx file másolása...");
+    log.Flush();
+    CHECK(ui.Text() == L"> datacore.kdx file másolása...KIHAGYVA");
+}
