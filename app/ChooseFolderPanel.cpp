@@ -50,9 +50,11 @@ const gui::ControlLayout<TfrmCDF> kControls[] = {
 
 TfrmCDF::TfrmCDF(HWND owner) {
     RegisterClassOnce(kForm.className, nullptr, nullptr);
-    Build(kForm, kControls, owner);
-    DriveComboOf(dcbDF).Link(DirectoryListOf(dlbDF));
+    // Created hidden at start; the user may never open it.
+    Build(kForm, kControls, owner, gui::ControlsMade::kWhenFirstShown);
 }
+
+void TfrmCDF::ControlsReady() { DriveComboOf(dcbDF).Link(DirectoryListOf(dlbDF)); }
 
 void TfrmCDF::FormActivate() {
     const std::wstring& destination = installerState.Destination;

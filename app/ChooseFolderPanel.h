@@ -1,7 +1,8 @@
 // The destination folder dialog: the user picks the folder the installation
 // goes into, or types the destination. Created hidden at start-up, shown
 // modally by the main window's fourth location button, hidden again by its
-// own buttons; its controls keep their state between showings.
+// own buttons; its controls, made when it is first shown, keep their state
+// between showings.
 #pragma once
 
 #include "gui/Form.h"
@@ -35,6 +36,7 @@ public:
     void btnCancelClick();
 
 protected:
+    void ControlsReady() override;
     void Activated() override { FormActivate(); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };

@@ -15,6 +15,7 @@ void ProgressLog::Clear() {
         pending_ = true;
         return;
     }
+    shown_.clear();
     SetWindowTextW(box_, L"");
 }
 
@@ -48,6 +49,7 @@ void ProgressLog::InsertAt(size_t offset, const std::wstring& text) {
         pending_ = true;
         return;
     }
+    shown_ = text_;
     SendMessageW(box_, EM_SETSEL, offset, offset);
     SendMessageW(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageW(box_, EM_SCROLLCARET, 0, 0);
@@ -56,7 +58,13 @@ void ProgressLog::InsertAt(size_t offset, const std::wstring& text) {
 void ProgressLog::Flush() {
     if (!pending_) return;
     pending_ = false;
-    SetWindowTextW(box_, text_.c_str());
+    // Only from the first change on: the box lays out again only the lines
+    // it replaces, and a run's entries all come at the end.
+    size_t same = 0;
+    while (same < shown_.size() && same < text_.size() && shown_[same] == text_[same]) ++same;
+    SendMessageW(box_, EM_SETSEL, same, shown_.size());
+    SendMessageW(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text_.c_str() + same));
+    shown_ = text_;
     SendMessageW(box_, EM_SETSEL, caret_, caret_);
     SendMessageW(box_, EM_SCROLLCARET, 0, 0);
 }

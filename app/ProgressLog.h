@@ -53,6 +53,7 @@ private:
     // The box's text, as it shows it or will once the batch ends; the box
     // alone cannot tell "no entries" from "one empty entry".
     std::wstring text_;
+    std::wstring shown_;  // what the box shows now
     size_t count_ = 0;
     size_t caret_ = 0;  // behind the latest write
     int batches_ = 0;

@@ -1,9 +1,8 @@
 // The C++ runtime's failure paths, in a few lines of our own. The library's
 // own versions would link, for paths a working installer never takes, a
 // demangler (to print an escaped exception's type to a console a windowed
-// program does not have), a second string class and a printf: together more
-// than half of the program's code. The linker takes these definitions
-// instead of the library's.
+// program does not have), a second string class and a printf: some 130 KB
+// together. The linker takes these definitions instead of the library's.
 #include "win/Error.h"
 
 #include <bits/functexcept.h>

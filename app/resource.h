@@ -3,7 +3,7 @@
 
 #define IDI_KORDEX 1
 
-// The location buttons' pictures (raw 32-bit bitmaps).
+// The location buttons' pictures (run-length TGA, 32 bits with alpha).
 #define IDP_DEFAULT 101
 #define IDP_DOCUMENTS 102
 #define IDP_DESKTOP 103

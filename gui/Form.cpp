@@ -162,10 +162,11 @@ FormBase::~FormBase() {
     subclassed_.clear();
 }
 
-std::vector<HWND> FormBase::CreateForm(const FormLayout& form, const ControlDescription* controls, size_t count,
-                                       HWND owner) {
-    if (const wchar_t* clash = AccessKeyClash(controls, count))
+void FormBase::CreateForm(const FormLayout& form, std::vector<ControlDescription> controls, HWND owner,
+                          ControlsMade when) {
+    if (const wchar_t* clash = AccessKeyClash(controls.data(), controls.size()))
         throw win::Error(std::wstring(L"The access key of ") + clash + L" belongs to another control too");
+    controls_ = std::move(controls);
     dpi_ = ScreenDpi();
     font_ = MakeFont(form, dpi_, FW_NORMAL);
     boldFont_ = MakeFont(form, dpi_, FW_BOLD);
@@ -173,13 +174,19 @@ std::vector<HWND> FormBase::CreateForm(const FormLayout& form, const ControlDesc
     CreateHandle(form.className, form.caption, form.style, form.exStyle,
                  CentredBounds(form, dpi_), owner);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (when == ControlsMade::kAtCreation) CreateControls();
+}
 
+void FormBase::CreateControls() {
+    if (controlsMade_) return;
+    controlsMade_ = true;
     std::vector<HWND> created;
-    for (size_t i = 0; i < count; ++i) created.push_back(CreateControl(controls[i], created, controls));
-    ArrangeTabOrder(created, controls, count);
+    for (const ControlDescription& control : controls_)
+        created.push_back(CreateControl(control, created, controls_.data()));
+    ArrangeTabOrder(created, controls_.data(), controls_.size());
     // Access keys are underlined once the user presses Alt, as elsewhere in Windows.
     SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL), 0);
-    return created;
+    ControlsCreated(created);
 }
 
 HWND FormBase::CreateControl(const ControlDescription& control, const std::vector<HWND>& created,
@@ -402,7 +409,10 @@ LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_SHOWWINDOW:
-        if (wParam) FillLists();
+        if (wParam) {
+            CreateControls();
+            FillLists();
+        }
         break;
     case WM_CHANGEUISTATE:
         ChangeCues(wParam);

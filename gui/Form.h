@@ -2,7 +2,10 @@
 // controls. Creating the form walks the table, scales every geometry and the
 // font to the screen's dpi, creates each control as a real child window with
 // its fixed ID and stores its handle in the named field; clicks go to the
-// member function the table binds.
+// member function the table binds. A form created hidden that the user may
+// never open can leave its controls until it is first shown: under Wine each
+// control costs a millisecond or more, a drop-down combo (a top-level list
+// of its own) tens, and the start waits for none of them.
 #pragma once
 
 #include "gui/SubclassedWindow.h"
@@ -39,6 +42,8 @@ enum ControlOption : unsigned {
 };
 
 constexpr int kNoTabStop = -1;
+
+enum class ControlsMade { kAtCreation, kWhenFirstShown };
 
 // The window's own layout: its class, caption, client size, styles and font.
 struct FormLayout {
@@ -91,10 +96,11 @@ public:
 protected:
     FormBase();
 
-    // Creates the window (hidden, owned by owner) and every control, in table
-    // order; answers the controls' handles in the same order.
-    std::vector<HWND> CreateForm(const FormLayout& form, const ControlDescription* controls, size_t count,
-                                 HWND owner);
+    // Creates the window (hidden, owned by owner) and, now or when the form is
+    // first shown, every control in table order; then ControlsCreated gets
+    // their handles in the same order.
+    void CreateForm(const FormLayout& form, std::vector<ControlDescription> controls, HWND owner, ControlsMade when);
+    virtual void ControlsCreated(const std::vector<HWND>& handles) = 0;
 
     // A click (or other notification) from the control with that ID.
     virtual void ControlEvent(int id, int notification) = 0;
@@ -115,11 +121,14 @@ private:
     void ArrangeTabOrder(const std::vector<HWND>& created, const ControlDescription* controls, size_t count);
     void FillLists();
     void RestoreFocus();
+    void CreateControls();
     bool TakesInput(HWND control) const;
     void ChangeCues(WPARAM change);
     bool PressAccessKey(wchar_t typed);
 
     int dpi_ = 96;
+    std::vector<ControlDescription> controls_;
+    bool controlsMade_ = false;
     win::GdiFont font_;
     win::GdiFont boldFont_;
     // Picture buttons, directory lists, drive combos and the read-only memo.
@@ -142,21 +151,30 @@ struct ControlLayout {
 template <typename TForm>
 class Form : public FormBase {
 protected:
+    // The fields stay null until the controls are made; ControlsReady runs
+    // once they are set.
     template <size_t N>
-    void Build(const FormLayout& form, const ControlLayout<TForm> (&controls)[N], HWND owner = nullptr) {
+    void Build(const FormLayout& form, const ControlLayout<TForm> (&controls)[N], HWND owner = nullptr,
+               ControlsMade when = ControlsMade::kAtCreation) {
         table_ = controls;
         tableSize_ = N;
-        ControlDescription descriptions[N];
-        for (size_t i = 0; i < N; ++i) descriptions[i] = controls[i].description;
-        const std::vector<HWND> handles = CreateForm(form, descriptions, N, owner);
-        for (size_t i = 0; i < N; ++i) {
-            static_cast<TForm*>(this)->*controls[i].field = handles[i];
-            const ControlKind kind = controls[i].description.kind;
-            const auto event = controls[i].event;
+        std::vector<ControlDescription> descriptions;
+        for (const ControlLayout<TForm>& control : controls) descriptions.push_back(control.description);
+        CreateForm(form, std::move(descriptions), owner, when);
+    }
+
+    virtual void ControlsReady() {}
+
+    void ControlsCreated(const std::vector<HWND>& handles) override {
+        for (size_t i = 0; i < tableSize_; ++i) {
+            static_cast<TForm*>(this)->*table_[i].field = handles[i];
+            const ControlKind kind = table_[i].description.kind;
+            const auto event = table_[i].event;
             // Lists and combos report changes, not clicks.
             if (event && (kind == ControlKind::DirectoryList || kind == ControlKind::DriveCombo))
                 BindChange(handles[i], [this, event] { (static_cast<TForm*>(this)->*event)(); });
         }
+        ControlsReady();
     }
 
     void ControlEvent(int id, int notification) override {

@@ -112,40 +112,50 @@ Pixel PremultipliedGrey(Pixel straight) {
 
 Picture Picture::FromResource(HMODULE module, int id) {
     const std::wstring what = L"Cannot load picture " + win::Decimal(id);
-    const win::ResourceBytes bmp = win::RawDataResource(module, id);
-    if (!bmp.data) win::ThrowLastError(what);
-    return FromBmp(bmp.data, bmp.size);
+    const win::ResourceBytes tga = win::RawDataResource(module, id);
+    if (!tga.data) win::ThrowLastError(what);
+    return FromTga(tga.data, tga.size);
 }
 
-Picture Picture::FromBmp(const void* data, std::size_t size) {
-    BITMAPFILEHEADER file;
-    BITMAPINFOHEADER header;
-    if (size < sizeof file + sizeof header) throw win::Error(L"The picture is not a BMP file");
+Picture Picture::FromTga(const void* data, std::size_t size) {
+    constexpr std::size_t kHeader = 18;
+    constexpr unsigned char kRunLengthTrueColour = 10;
+    constexpr unsigned char kTopDown = 0x20;
     const auto* bytes = static_cast<const unsigned char*>(data);
-    std::memcpy(&file, bytes, sizeof file);
-    std::memcpy(&header, bytes + sizeof file, sizeof header);
-    if (file.bfType != 0x4D42 || header.biSize < sizeof header) throw win::Error(L"The picture is not a BMP file");
-    if (header.biBitCount != 32 || header.biCompression != BI_RGB || header.biPlanes != 1)
-        throw win::Error(L"The picture is not a 32-bit BMP file without compression");
-    const int width = header.biWidth;
-    const bool bottomUp = header.biHeight > 0;
-    const int height = bottomUp ? header.biHeight : -header.biHeight;
+    if (size < kHeader || bytes[1] != 0 || bytes[2] != kRunLengthTrueColour)
+        throw win::Error(L"The picture is not a run-length TGA file");
+    if (bytes[16] != 32 || (bytes[17] & 0x0F) != 8) throw win::Error(L"The picture is not 32 bits a pixel with alpha");
+    const int width = bytes[12] | bytes[13] << 8;
+    const int height = bytes[14] | bytes[15] << 8;
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
         throw win::Error(L"The picture has an unusable size");
+    const bool topDown = (bytes[17] & kTopDown) != 0;
+
+    // Packets: a head byte, then one pixel repeated (head's high bit set) or
+    // that many pixels as they are; either way (head & 0x7F) + 1 of them.
     const std::size_t count = static_cast<std::size_t>(width) * height;
-    if (file.bfOffBits > size || size - file.bfOffBits < count * 4) throw win::Error(L"The picture file is cut short");
+    std::vector<Pixel> straight(count);
+    std::size_t at = kHeader + bytes[0];  // past the image ID
+    for (std::size_t filled = 0; filled < count;) {
+        if (at >= size) throw win::Error(L"The picture file is cut short");
+        const unsigned head = bytes[at++];
+        const std::size_t pixels = (head & 0x7Fu) + 1;
+        const std::size_t carried = head & 0x80u ? 4 : 4 * pixels;
+        if (pixels > count - filled || carried > size - at) throw win::Error(L"The picture file is cut short");
+        for (std::size_t i = 0; i < pixels; ++i, ++filled)
+            std::memcpy(&straight[filled], bytes + at + (head & 0x80u ? 0 : 4 * i), 4);
+        at += carried;
+    }
 
     std::vector<Pixel> colour(count);
     std::vector<Pixel> grey(count);
-    const unsigned char* pixels = bytes + file.bfOffBits;
     for (int y = 0; y < height; ++y) {
-        const int sourceRow = bottomUp ? height - 1 - y : y;
+        const int sourceRow = topDown ? y : height - 1 - y;
         for (int x = 0; x < width; ++x) {
-            Pixel straight;
-            std::memcpy(&straight, pixels + (static_cast<std::size_t>(sourceRow) * width + x) * 4, 4);
+            const Pixel pixel = straight[static_cast<std::size_t>(sourceRow) * width + x];
             const std::size_t i = static_cast<std::size_t>(y) * width + x;
-            colour[i] = Premultiplied(straight);
-            grey[i] = PremultipliedGrey(straight);
+            colour[i] = Premultiplied(pixel);
+            grey[i] = PremultipliedGrey(pixel);
         }
     }
     return Picture(width, height, std::move(colour), std::move(grey));

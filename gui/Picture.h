@@ -21,10 +21,13 @@ Pixel PremultipliedGrey(Pixel straight);
 
 class Picture {
 public:
-    // A BMP file (BITMAPFILEHEADER, BITMAPINFOHEADER, 32 bits a pixel,
-    // BI_RGB, straight alpha) stored as an RT_RCDATA resource.
+    // A TGA file stored as an RT_RCDATA resource: 32 bits a pixel (blue,
+    // green, red, straight alpha), run-length encoded (image type 10), rows
+    // from the top or the bottom. Run-length TGA keeps the pictures' large
+    // even areas at a fraction of a bitmap's size, and takes a few lines to
+    // read.
     static Picture FromResource(HMODULE module, int id);
-    static Picture FromBmp(const void* data, std::size_t size);
+    static Picture FromTga(const void* data, std::size_t size);
 
     Picture(Picture&&) = default;
     Picture& operator=(Picture&&) = default;

@@ -1,18 +1,38 @@
 #!/usr/bin/env bash
-# Times the installation run against a plain copy of the same five files
-# (CopyFileW, same Wine prefix) and against a durable one (each file copied
-# to a temporary file, flushed, moved over the target, as the installer
-# writes: the difference is what the flush costs), for a payload of the
-# release's sizes (6.6 MB) and one of 60 MB, and reports how much the
-# installer's private memory grew during the run (RssAnon of its Wine
-# process: mapped image pages do not count). Results go to stdout; work
-# files to build/benchmark.
+# Measures the installer against yardsticks and against a peer, for a payload
+# of the release's sizes (6.6 MB) and one of 60 MB, in one table:
+#
+#   start-up   start to main window shown, against an empty window built
+#              with the same flags (tests/benchmark/empty_window.cpp) and
+#              against the first page of an NSIS installer of the same payload;
+#              also against the empty window prepared as the installer must be
+#              before its first window (DLL search hardened, common controls 6,
+#              COM, the shell), which tells apart what the window itself costs
+#   run        Install click to the last log entry, against a program doing
+#              the same work without a window (tests/benchmark/same_work.cpp:
+#              the folders, the five files written durably, the shortcut)
+#   whole      start, install, exit (the driver clicking), against the NSIS
+#              installer's silent install (/S) of the same effects
+#   check      each item's CRC-32 against its durable write (same_work --check)
+#   size       each exe minus its payload
+#   memory     the installer's private memory growth during the run (RssAnon)
+#
+# Every measurement runs in the same Wine prefix, one after another within a
+# round, rounds repeated (KORDEX_BENCHMARK_RUNS, default 7); the table gives
+# medians with min and max, and each ratio as the median of the rounds' own
+# ratios, so that the machine's drift between rounds cancels out. NSIS
+# (Debian's nsis package) is used for this comparison only and installed
+# here if missing. Results go to stdout; work files to build/benchmark.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
+if ! command -v makensis >/dev/null; then
+  echo "benchmark: installing nsis for the comparison"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends nsis >/dev/null
+fi
 "$root/scripts/build.sh"
 source "$root/scripts/bench.sh"
-runs=${KORDEX_BENCHMARK_RUNS:-5}
+runs=${KORDEX_BENCHMARK_RUNS:-7}
 work=$KORDEX_BUILD/benchmark
 mkdir -p "$work"
 names=(kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt)
@@ -20,13 +40,17 @@ declare -A sizes=(
   [release]="4512768 540672 1274880 330752 1660"
   [large]="40000000 8000000 6000000 5000000 1000000"
 )
+declare -A titles=([release]="6.6 MB" [large]="60 MB")
+caption='KORdex v1.2 - program telepítő'
+nsis_caption='KORdex Setup: Installation Folder'
 
 bench_start_screen
 mkdir -p "$BENCH" && chmod 755 "$BENCH"
 bench_make_template "$BENCH/template-root"
 
-# Builds an installer whose payload has the given item sizes (random bytes).
-build_installer() {
+# The payload of the given item sizes (random bytes, so that nothing
+# compresses it), the installer and the NSIS installer built with it.
+build_installers() {
   local name=$1 payload=$work/payload-$1 i=0 size
   mkdir -p "$payload"
   for size in ${sizes[$name]}; do
@@ -38,6 +62,7 @@ build_installer() {
     -DBUILD_TESTING=OFF -DKORDEX_PAYLOAD_DIR="$payload" >/dev/null
   cmake --build "$work/build-$name" --target KORdexSetup >/dev/null
   cp "$work/build-$name/KORdexSetup.exe" "$work/KORdexSetup-$name.exe"
+  makensis -V1 -DPAYLOAD="$payload" -DOUT="$work/nsis-$name.exe" "$root/tests/benchmark/peer.nsi" >/dev/null
 }
 
 # The largest RssAnon (kB) of the installer's process while the log shows
@@ -58,26 +83,54 @@ sample_memory() {
   echo "${base:-0} $peak" >"$out"
 }
 
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+# Runs a driver script (stdin) in the prefix; prints the value of LABEL.
+drive() {
+  local prefix=$1 label=$2
+  cat >"$prefix/drive_c/benchmark.txt"
+  bench_wine "$prefix" wine 'K:\tests\e2e\driver\driver.exe' 'C:\benchmark.txt' </dev/null >"$prefix/driver.log" 2>&1 ||
+    { cat "$prefix/driver.log" >&2; bench_fail "the driver failed"; }
+  awk -v label="$label:" '$1 == label {print $2}' "$prefix/driver.log"
+}
 
-echo "payload  items(bytes)                                   copy(ms)  durable(ms)  install(ms)  ratio  private memory growth"
-for name in release large; do
-  build_installer "$name"
-  prefix=$(bench_prefix "benchmark-$name")
-  bench_map "$prefix" p: "$work/payload-$name"
-  copies=() durables=() installs=() growths=()
-  for run in $(seq "$runs"); do
-    rm -rf "$prefix/drive_c/Copy" "$prefix/drive_c/Durable" "$prefix/drive_c/Kordex"
-    copies+=("$(bench_wine "$prefix" wine 'K:\tests\benchmark\copy_files.exe' 'P:' 'C:\Copy' "${names[@]}" </dev/null |
-      awk '/^copy:/ {print $2}')")
-    durables+=("$(bench_wine "$prefix" wine 'K:\tests\benchmark\copy_files.exe' --durable 'P:' 'C:\Durable' \
-      "${names[@]}" </dev/null | awk '/^copy:/ {print $2}')")
+# Removes what an installation made, so that every one starts afresh.
+uninstall() {
+  rm -rf "$1/drive_c/Kordex" "$1/drive_c/Check"
+  rm -f "$1"/drive_c/users/*/Desktop/Kordex.lnk
+}
 
-    rm -f "$prefix/driver.log"
-    cat >"$prefix/drive_c/benchmark.txt" <<SCRIPT
-timeout 120
+installed_check() {
+  local prefix=$1 payload=$2 what=$3
+  cmp -s "$prefix/drive_c/Kordex/kordex.exe" "$payload/kordex.exe" || bench_fail "$what: kordex.exe differs"
+  [[ -d $prefix/drive_c/Kordex/excel && -d $prefix/drive_c/Kordex/xml ]] || bench_fail "$what: no excel or xml"
+  compgen -G "$prefix/drive_c/users/*/Desktop/Kordex.lnk" >/dev/null || bench_fail "$what: no shortcut"
+}
+
+# One measurement of each kind, in the given order; appends "KIND VALUE" lines.
+measure_startup() {
+  local prefix=$1 kind=$2 exe=$3 window=$4 control=${5:-} time
+  time=$({
+    printf 'poll 1\nstopwatch-start\nstart %s\nwindow "%s"\n' "$exe" "$window"
+    [[ -z $control ]] || printf 'expect-visible "%s" yes\n' "$control"
+    printf 'stopwatch-print startup\nclose\nwait-exit *\n'
+  } | drive "$prefix" startup)
+  echo "$kind $time"
+}
+
+measure_run() {
+  local prefix=$1 name=$2 time sampler base peak
+  uninstall "$prefix"
+  time=$(bench_wine "$prefix" wine 'K:\tests\benchmark\same_work.exe' 'P:' 'C:\Kordex' "${names[@]}" \
+    </dev/null 2>&1 | awk '$1 == "run:" {print $2}')
+  installed_check "$prefix" "$work/payload-$name" "same work"
+  echo "same $time"
+  uninstall "$prefix"
+  rm -f "$prefix/driver.log"
+  sample_memory "KORdexSetup-$name.exe" "$prefix/driver.log" "$work/memory" &
+  sampler=$!
+  time=$(drive "$prefix" install <<SCRIPT
+poll 1
 start K:\\benchmark\\KORdexSetup-$name.exe
-window "KORdex v1.2 - program telepítő"
+window "$caption"
 expect-line #1006 2 "> várakozás a felhasználóra..."
 stopwatch-start
 click #1003
@@ -86,25 +139,138 @@ stopwatch-print install
 close
 wait-exit 0
 SCRIPT
-    sample_memory "KORdexSetup-$name.exe" "$prefix/driver.log" "$work/memory" &
-    sampler=$!
-    bench_wine "$prefix" wine 'K:\tests\e2e\driver\driver.exe' 'C:\benchmark.txt' </dev/null >"$prefix/driver.log" 2>&1 ||
-      { cat "$prefix/driver.log"; exit 1; }
-    wait "$sampler"
-    installs+=("$(awk '/^install:/ {print $2}' "$prefix/driver.log")")
-    read -r base peak <"$work/memory"
-    growths+=("$((peak > base ? peak - base : 0))")
-    cmp -s "$prefix/drive_c/Kordex/kordex.exe" "$work/payload-$name/kordex.exe" || bench_fail "kordex.exe differs"
+)
+  wait "$sampler"
+  installed_check "$prefix" "$work/payload-$name" "installation run"
+  echo "run $time"
+  read -r base peak <"$work/memory"
+  echo "memory $((peak > base ? peak - base : 0))"
+}
+
+measure_whole() {
+  local prefix=$1 name=$2 time
+  uninstall "$prefix"
+  # The release notes unticked: the silent install opens none either.
+  time=$(drive "$prefix" whole <<SCRIPT
+poll 1
+stopwatch-start
+start K:\\benchmark\\KORdexSetup-$name.exe
+window "$caption"
+click #1003
+expect-line #1006 14 "Telepítés befejezve, kattints a Kilépés gombra"
+click #1011
+expect-checked #1011 no
+click #1002
+wait-exit 0
+stopwatch-print whole
+SCRIPT
+)
+  installed_check "$prefix" "$work/payload-$name" "whole installation"
+  echo "whole $time"
+  uninstall "$prefix"
+  time=$(drive "$prefix" whole <<SCRIPT
+poll 1
+stopwatch-start
+start K:\\benchmark\\nsis-$name.exe /S
+wait-exit 0
+stopwatch-print whole
+SCRIPT
+)
+  installed_check "$prefix" "$work/payload-$name" "NSIS silent install"
+  echo "nsis-whole $time"
+}
+
+# The worst item's CRC-32 time over its write time, as a ratio.
+measure_check() {
+  local prefix=$1 worst
+  uninstall "$prefix"
+  worst=$(bench_wine "$prefix" wine 'K:\tests\benchmark\same_work.exe' --check 'P:' 'C:\Check' "${names[@]}" \
+    </dev/null 2>&1 | awk '$1 == "check" {r = $6 / $9; if (r > worst) worst = r} END {printf "%.3f", worst}')
+  echo "check $worst"
+}
+
+# median (min–max) of the values of a kind, from "KIND VALUE" lines.
+stats() {
+  awk -v kind="$1" '$1 == kind {print $2}' "$2" | sort -g |
+    awk -v f="${3:-%.0f}" '{a[NR] = $1} END {if (!NR) {print "-"; exit}
+      printf f " (" f "–" f ")", a[int((NR + 1) / 2)], a[1], a[NR]}'
+}
+
+# The rounds' own ratios (or differences, with "-") of two kinds.
+relation() {
+  awk -v a="$1" -v b="$2" -v op="${4:-/}" '$1 == a {x[++n] = $2} $1 == b {y[++m] = $2}
+    END {for (i = 1; i <= n && i <= m; i++) print "r", (op == "/" ? x[i] / y[i] : x[i] - y[i])}' "$3" >"$3.rel"
+  stats r "$3.rel" "${5:-%.2f}"
+}
+
+kb() { echo "$((($1 + 512) / 1024))"; }
+
+declare -A table
+for name in release large; do
+  build_installers "$name"
+  prefix=$(bench_prefix "benchmark-$name")
+  bench_map "$prefix" p: "$work/payload-$name"
+  results=$work/results-$name
+  : >"$results"
+  for round in $(seq "$runs"); do
+    # A different order each round, so that no program always follows another.
+    order=(empty prepared nsis ours run whole check)
+    shift_by=$((round % ${#order[@]}))
+    order=("${order[@]:shift_by}" "${order[@]:0:shift_by}")
+    for step in "${order[@]}"; do
+      case $step in
+      empty) measure_startup "$prefix" empty 'K:\tests\benchmark\empty_window.exe' "Empty window" ;;
+      prepared) measure_startup "$prefix" prepared 'K:\tests\benchmark\empty_window_prepared.exe' "Empty window" ;;
+      nsis) measure_startup "$prefix" nsis "K:\\benchmark\\nsis-$name.exe" "$nsis_caption" "B&rowse..." ;;
+      ours) measure_startup "$prefix" ours "K:\\benchmark\\KORdexSetup-$name.exe" "$caption" ;;
+      run) measure_run "$prefix" "$name" ;;
+      whole) measure_whole "$prefix" "$name" ;;
+      check) measure_check "$prefix" ;;
+      esac
+    done >>"$results"
   done
-  copy=$(printf '%s\n' "${copies[@]}" | median)
-  durable=$(printf '%s\n' "${durables[@]}" | median)
-  install=$(printf '%s\n' "${installs[@]}" | median)
-  growth=$(printf '%s\n' "${growths[@]}" | median)
-  printf '%-8s %-46s %8s  %11s  %11s  %5s  %s kB (largest item %s kB)\n' "$name" "${sizes[$name]}" "$copy" \
-    "$durable" "$install" \
-    "$(awk -v i="$install" -v c="$copy" 'BEGIN {printf "%.2f", (c > 0 ? i / c : 0)}')" "$growth" \
-    "$(($(echo "${sizes[$name]}" | tr ' ' '\n' | sort -n | tail -1) / 1024))"
   bench_stop_server "$prefix"
   rm -rf "$prefix"
+
+  payload_bytes=$(echo "${sizes[$name]}" | tr ' ' '\n' | awk '{s += $1} END {print s}')
+  largest=$(echo "${sizes[$name]}" | tr ' ' '\n' | sort -n | tail -1)
+  table[$name]="$(stats empty "$results")|$(stats prepared "$results")|$(stats nsis "$results")"
+  table[$name]+="|$(stats ours "$results")|$(relation ours empty "$results")|$(relation ours prepared "$results")"
+  table[$name]+="|$(relation ours nsis "$results")"
+  table[$name]+="|$(stats same "$results")|$(stats run "$results")"
+  table[$name]+="|$(relation run same "$results")|$(relation run same "$results" - "%.0f")"
+  table[$name]+="|$(stats nsis-whole "$results")|$(stats whole "$results")|$(relation whole nsis-whole "$results")"
+  table[$name]+="|$(stats check "$results" %.3f)"
+  table[$name]+="|$(kb $(($(stat -c %s "$work/KORdexSetup-$name.exe") - payload_bytes)))"
+  table[$name]+="|$(kb $(($(stat -c %s "$work/nsis-$name.exe") - payload_bytes)))"
+  table[$name]+="|$(stats memory "$results") (largest item $(kb "$largest"))"
 done
-echo "($runs runs each, medians; copy and installation write the same five files in the same prefix)"
+
+rows=(
+  "start-up: empty window, ms"
+  "start-up: empty window, prepared as the installer, ms"
+  "start-up: NSIS first page, ms"
+  "start-up: installer, ms"
+  "start-up: installer / empty window (goal ≤ 1.3)"
+  "start-up: installer / prepared empty window"
+  "start-up: installer / NSIS first page (goal ≤ 1.0)"
+  "run: same work, ms"
+  "run: installer, click to last entry, ms"
+  "run: installer / same work (goal ≤ 1.3 at 60 MB)"
+  "run: installer − same work, ms (goal ≤ 30 at 6.6 MB)"
+  "whole: NSIS silent install, ms"
+  "whole: installer (start, install, exit), ms"
+  "whole: installer / NSIS"
+  "CRC-32 / write, worst item (goal ≤ 0.1)"
+  "exe minus payload: installer, KB (goal ≤ 300)"
+  "exe minus payload: NSIS, KB"
+  "installer's private memory growth, kB"
+)
+echo "| | ${titles[release]} | ${titles[large]} |"
+echo "|---|---|---|"
+IFS='|' read -r -a release <<<"${table[release]}"
+IFS='|' read -r -a large <<<"${table[large]}"
+for i in "${!rows[@]}"; do
+  echo "| ${rows[$i]} | ${release[$i]} | ${large[$i]} |"
+done
+echo "($runs rounds; median (min–max); ratios and differences are the median of each round's own)"

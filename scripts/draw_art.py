@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the installer's artwork with nothing but the Python standard library.
 
-    python3 scripts/draw_art.py                 write payload/btn_*.bmp and payload/kordex.ico
+    python3 scripts/draw_art.py                 write payload/btn_*.tga and payload/kordex.ico
     python3 scripts/draw_art.py --preview DIR   also write PNG previews into DIR
     python3 scripts/draw_art.py --check         read the written files back and validate them
 
@@ -321,15 +321,58 @@ def rotate(shape, deg, cx, cy):
 # File formats
 # ===========================================================================
 
-def bmp_bytes(w, h, rgba):
-    """32-bit BI_RGB BMP with a 40-byte BITMAPINFOHEADER, bottom-up, B,G,R,A straight alpha."""
-    data = bytearray()
-    for y in range(h - 1, -1, -1):
-        for r, g, b, a in rgba[y * w:(y + 1) * w]:
-            data += bytes((b, g, r, a))
-    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 32, 0, len(data), 2835, 2835, 0, 0)
-    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    return head + info + bytes(data)
+TGA_RLE_TRUE_COLOUR = 10
+TGA_TOP_DOWN_ALPHA8 = 0x28  # image descriptor: rows from the top, 8 alpha bits
+
+
+def tga_bytes(w, h, rgba):
+    """Run-length encoded 32-bit TGA, rows top-down, B,G,R,A straight alpha.
+    Packets stay within a row: a run packet (high bit set) repeats one pixel
+    up to 128 times, a raw packet carries up to 128 pixels as they are."""
+    out = bytearray(struct.pack('<BBBHHBHHHHBB', 0, 0, TGA_RLE_TRUE_COLOUR, 0, 0, 0, 0, 0, w, h, 32,
+                                TGA_TOP_DOWN_ALPHA8))
+    for y in range(h):
+        row = [bytes((b, g, r, a)) for r, g, b, a in rgba[y * w:(y + 1) * w]]
+        x = 0
+        while x < w:
+            run = 1
+            while x + run < w and run < 128 and row[x + run] == row[x]:
+                run += 1
+            if run > 1:
+                out.append(0x80 | (run - 1))
+                out += row[x]
+                x += run
+                continue
+            raw = 1
+            while x + raw < w and raw < 128 and (x + raw + 1 >= w or row[x + raw + 1] != row[x + raw]):
+                raw += 1
+            out.append(raw - 1)
+            out += b''.join(row[x:x + raw])
+            x += raw
+    return bytes(out)
+
+
+def tga_pixels(d):
+    """(width, height, [(r, g, b, a)] top-down) of a file tga_bytes wrote."""
+    idlen, cmap, kind, _, _, _, _, _, w, h, depth, desc = struct.unpack_from('<BBBHHBHHHHBB', d, 0)
+    if (idlen, cmap, kind, depth, desc) != (0, 0, TGA_RLE_TRUE_COLOUR, 32, TGA_TOP_DOWN_ALPHA8):
+        raise ValueError('not a top-down 32-bit run-length TGA')
+    px, at = [], 18
+    while len(px) < w * h:
+        head = d[at]
+        at += 1
+        if head & 0x80:
+            b, g, r, a = d[at:at + 4]
+            px += [(r, g, b, a)] * ((head & 0x7F) + 1)
+            at += 4
+        else:
+            for _ in range((head & 0x7F) + 1):
+                b, g, r, a = d[at:at + 4]
+                px.append((r, g, b, a))
+                at += 4
+    if len(px) != w * h or at != len(d):
+        raise ValueError('packets do not fill the picture exactly')
+    return w, h, px
 
 
 def ico_image(w, h, rgba):
@@ -661,8 +704,8 @@ def render_all():
 def write_assets(pics, icons):
     os.makedirs(PAYLOAD, exist_ok=True)
     for name, cv in pics.items():
-        with open(os.path.join(PAYLOAD, 'btn_%s.bmp' % name), 'wb') as f:
-            f.write(bmp_bytes(cv.w, cv.h, cv.rgba8()))
+        with open(os.path.join(PAYLOAD, 'btn_%s.tga' % name), 'wb') as f:
+            f.write(tga_bytes(cv.w, cv.h, cv.rgba8()))
     with open(os.path.join(PAYLOAD, 'kordex.ico'), 'wb') as f:
         f.write(ico_bytes([(s, cv.rgba8()) for s, cv in icons]))
 
@@ -754,20 +797,16 @@ def check():
             problems.append('%s: alpha lacks 0, 255 or soft values' % what)
 
     for name in BUTTONS:
-        path = os.path.join(PAYLOAD, 'btn_%s.bmp' % name)
+        path = os.path.join(PAYLOAD, 'btn_%s.tga' % name)
         try:
-            d = open(path, 'rb').read()
-        except OSError as e:
-            problems.append(str(e))
+            w, h, px = tga_pixels(open(path, 'rb').read())
+        except (OSError, ValueError, struct.error, IndexError) as e:
+            problems.append('%s: %s' % (path, e))
             continue
-        magic, fsize, _, _, off = struct.unpack_from('<2sIHHI', d, 0)
-        hs, w, h, planes, bpp, comp, isz = struct.unpack_from('<IiiHHII', d, 14)
-        if magic != b'BM' or fsize != len(d) or hs != 40 or off != 54:
-            problems.append('%s: bad BMP header' % path)
-        if (w, h, planes, bpp, comp) != (64, 64, 1, 32, 0) or isz != 64 * 64 * 4 or len(d) != off + isz:
-            problems.append('%s: expected 64x64 bottom-up 32-bit BI_RGB, got %r' % (path, (w, h, planes, bpp, comp, isz)))
+        if (w, h) != (64, 64):
+            problems.append('%s: expected 64x64, got %dx%d' % (path, w, h))
             continue
-        alpha_ok(path, set(d[off + 3::4]))
+        alpha_ok(path, set(p[3] for p in px))
     path = os.path.join(PAYLOAD, 'kordex.ico')
     try:
         d = open(path, 'rb').read()
@@ -807,7 +846,7 @@ def check():
         problems.append('%s: %s' % (path, e))
     for p in problems:
         print('check: ' + p, file=sys.stderr)
-    print('check: %s' % ('FAILED' if problems else 'ok (%d BMPs, ICO with %s px, %d px as PNG)' % (
+    print('check: %s' % ('FAILED' if problems else 'ok (%d TGAs, ICO with %s px, %d px as PNG)' % (
         len(BUTTONS), ', '.join(map(str, ICON_SIZES)), PNG_ICON_SIZE)))
     return 1 if problems else 0
 

@@ -9,7 +9,7 @@ packages=(
   cmake ninja-build
   wine wine32:i386 wine64 fonts-wine
   xvfb x11-utils xdotool imagemagick
-  doctest-dev libz-mingw-w64-dev
+  doctest-dev
   python3 locales strace
   git icoutils osslsigncode openssl
 )

@@ -76,6 +76,14 @@ void cmdTimeout(Context& ctx, const Step& step) {
     ctx.timeoutMs = (DWORD)(seconds * 1000 + 0.5);
 }
 
+// For benchmarks: a shorter interval times what a wait sees more finely.
+void cmdPoll(Context& ctx, const Step& step) {
+    long long ms = 0;
+    if (!parseInteger(step.args[1].text, ms) || ms < 1 || ms > 1000)
+        fail(L"expected milliseconds from 1 to 1000, not " + quote(step.args[1].text));
+    ctx.pollMs = static_cast<DWORD>(ms);
+}
+
 void cmdStopwatchStart(Context& ctx, const Step&) { QueryPerformanceCounter(&ctx.stopwatch); }
 
 // For benchmarks: the time since `stopwatch-start`, in milliseconds.

@@ -48,7 +48,7 @@ void waitFor(Context& ctx, const std::wstring& expected, const std::function<boo
         if (deadline.passed())
             fail(L"expected: " + expected + L"\nfound:    " + found + L"\n(waited " + formatSeconds(deadline.elapsed()) +
                  L")");
-        Sleep(kPollMs);
+        Sleep(ctx.pollMs);
     }
 }
 

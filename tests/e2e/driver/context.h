@@ -17,6 +17,7 @@ struct Context {
     HWND window = nullptr;                           // set by `window`
     std::wstring windowCaption;
     DWORD timeoutMs = 10000;
+    DWORD pollMs = 20;                               // set by `poll`
     const Deadline* waiting = nullptr;               // the running waitFor's deadline
     LARGE_INTEGER stopwatch{};                       // set by `stopwatch-start`
 
@@ -37,8 +38,6 @@ public:
 private:
     DWORD start_, ms_;
 };
-
-constexpr DWORD kPollMs = 20;
 
 // Polls `check` until it holds; otherwise fails after the timeout, or as soon as
 // the program has exited, saying `expected` and the last `found`.
