@@ -5,8 +5,9 @@
 #include "app/mainwindow.h"
 #include "gui/DirectoryList.h"
 #include "gui/DriveCombo.h"
-#include "gui/Error.h"
-#include "gui/Paths.h"
+#include "win/Error.h"
+#include "win/Paths.h"
+#include "win/Window.h"
 
 TfrmCDF* frmCDF = nullptr;
 
@@ -15,7 +16,7 @@ namespace {
 using gui::ControlKind;
 using gui::kNoTabStop;
 
-const gui::FormSpec kForm{
+const gui::FormLayout kForm{
     L"TfrmCDF",
     L"Válaszd ki a telepítés helyét!",
     321,
@@ -28,7 +29,7 @@ const gui::FormSpec kForm{
 };
 
 // name, kind, id, container, geometry, text, options, tab order, picture, access key; field, event
-const gui::ControlSpec<TfrmCDF> kControls[] = {
+const gui::ControlLayout<TfrmCDF> kControls[] = {
     {{L"lblDF", ControlKind::Label, idLblDF, nullptr, {10, 8, 300, 17}, L"Cél mappa:",
       gui::kTransparent | gui::kVerticallyCentred, kNoTabStop, 0},
      &TfrmCDF::lblDF, nullptr},
@@ -60,9 +61,9 @@ void TfrmCDF::FormActivate() {
     if (const auto folder = ListFolderFor(destination, DirectoryExists)) {
         // A folder removed since it was chosen: the list and the edit box
         // stay as they were.
-        const std::wstring parent = gui::ParentFolder(*folder);
+        const std::wstring parent = win::ParentFolder(*folder);
         if (!DirectoryExists(*folder) && (parent.empty() || DirectoryExists(parent)))
-            throw gui::Error(L"The specified file was not found");
+            throw win::Error(L"The specified file was not found");
         DirectoryListOf(dlbDF).MoveTo(*folder);
     }
     SetWindowTextW(edtDF, destination.c_str());
@@ -75,7 +76,7 @@ void TfrmCDF::dlbDFChange() {
 void TfrmCDF::dcbDFChange() {}
 
 void TfrmCDF::btnOKClick() {
-    installerState.Destination = AbsoluteDestination(gui::WindowText(edtDF));
+    installerState.Destination = AbsoluteDestination(win::WindowText(edtDF));
     frmMain->ShowDestination(installerState.Destination);
     // An error here (an empty destination) leaves the dialog open.
     frmMain->CheckDestination(installerState.Destination);
@@ -91,11 +92,4 @@ LRESULT TfrmCDF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);
-}
-
-// The fourth location button's handler belongs with the dialog it opens.
-void TfrmMain::btnBrowseClick() {
-    for (int number = lbDefault; number <= lbDesktop; ++number) DeselectLocationButton(number);
-    SelectLocationButton(lbBrowse);
-    frmCDF->ShowModal();
 }

@@ -1,8 +1,6 @@
 #include "app/DllHardening.h"
 
-#include <windows.h>
-
-#include <string>
+#include "win/Library.h"
 
 namespace {
 
@@ -23,43 +21,52 @@ bool IsVista() {
 // Narrows the search to the system folder. SetDefaultDllDirectories exists
 // from Windows 7 (and on Vista and XP with updates); on Vista it makes the
 // shell-link object fail to create, so Vista gets the older measure.
-void RestrictSearchPath() {
-    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    if (setDefault && !IsVista() && setDefault(kLoadLibrarySearchSystem32)) return;
+void RestrictSearchPath(DllSearch search) {
+    BOOL(WINAPI * setDefault)(DWORD) = nullptr;
+    if (search == DllSearch::Narrowest && !IsVista() &&
+        win::FindProcedure(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories", setDefault) &&
+        setDefault(kLoadLibrarySearchSystem32))
+        return;
     // Takes the current folder out of the search; the program's own folder
     // stays in it, hence the preloading below.
     SetDllDirectoryW(L"");
 }
 
-// DLLs that are not KnownDLLs but that the system loads for us by bare name
-// (themes, version information, the desktop compositor, shell property and
-// profile helpers, security helpers). Loaded once from the system folder, a
-// later bare-name load finds them already in the process.
+// Every DLL that Windows XP, Vista or 7 may load into this process by bare
+// name and that is not a KnownDLL: the list that established installers and
+// archivers preload (NSIS, the 7-Zip installer), and what this program's own
+// calls pull in there, grouped by call below. Loaded once from the system
+// folder, a later bare-name load finds it already in the process. comctl32
+// is not here: the application object loads it by name, so that the
+// manifest maps it to version 6.
 const wchar_t* const kPreloaded[] = {
-    L"uxtheme.dll", L"version.dll", L"dwmapi.dll",  L"cryptbase.dll", L"propsys.dll",
-    L"userenv.dll", L"ntmarta.dll", L"profapi.dll", L"apphelp.dll",
+    // What established installers and archivers preload for the same reason.
+    L"uxtheme.dll", L"userenv.dll", L"setupapi.dll", L"apphelp.dll", L"propsys.dll",
+    L"dwmapi.dll", L"cryptbase.dll", L"oleacc.dll", L"clbcatq.dll", L"version.dll",
+    // The access check: advapi32's security-descriptor provider and its
+    // crypto and security-support helpers (7), and userenv's profile helper.
+    L"ntmarta.dll", L"cryptsp.dll", L"sspicli.dll", L"secur32.dll", L"profapi.dll",
+    // The shell-link object and the shell's icons in the folder dialog: link
+    // tracking, the sharing and offline-files overlays and the licensing
+    // check of the Vista and 7 shell, the image codecs that draw icons, and
+    // COM's resources on XP.
+    L"linkinfo.dll", L"ntshrui.dll", L"cscapi.dll", L"srvcli.dll", L"slc.dll",
+    L"windowscodecs.dll", L"comres.dll",
+    // Themes and message boxes: XP's alpha-blended theme parts, the system
+    // sounds, the text services.
+    L"msimg32.dll", L"winmm.dll", L"msctf.dll",
 };
 
 void PreloadFromSystemFolder() {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return;
-    for (const wchar_t* name : kPreloaded) {
-        const std::wstring path = std::wstring(folder, length) + L"\\" + name;
-        // A DLL that this Windows lacks (cryptbase on XP) is simply absent;
-        // the loader must not show its own error box for it.
-        const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-        // Kept loaded for the life of the process on purpose.
-        LoadLibraryW(path.c_str());
-        SetErrorMode(previous);
-    }
+    // A DLL that this Windows lacks (cryptbase on XP) is simply absent. On
+    // the fallback a bare-name load would then still find a copy beside the
+    // program, but no part of this Windows asks for a DLL it lacks.
+    for (const wchar_t* name : kPreloaded) win::LoadSystemLibrary(name);
 }
 
 }  // namespace
 
-void HardenDllLoading() {
-    RestrictSearchPath();
+void HardenDllLoading(DllSearch search) {
+    RestrictSearchPath(search);
     PreloadFromSystemFolder();
 }

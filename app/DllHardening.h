@@ -2,4 +2,17 @@
 // wait for a bare-name load. This must run before the first window or COM call.
 #pragma once
 
-void HardenDllLoading();
+// How the DLL search is narrowed.
+enum class DllSearch {
+    // SetDefaultDllDirectories where this Windows has it and it is safe
+    // (not on Vista), else the fallback.
+    Narrowest,
+    // SetDllDirectoryW(L"") only: what Vista takes, and XP without the update
+    // that adds SetDefaultDllDirectories. Chosen directly only by a test of
+    // that path on a newer system.
+    Fallback,
+};
+
+// Narrows the DLL search, then loads from the system folder every DLL that
+// the system may otherwise look for beside the program.
+void HardenDllLoading(DllSearch search = DllSearch::Narrowest);

@@ -1,6 +1,6 @@
 #include "app/FileAccess.h"
 
-#include "gui/Handles.h"
+#include "win/Handles.h"
 
 namespace {
 
@@ -10,21 +10,6 @@ constexpr SECURITY_INFORMATION kOwnerGroupDacl =
 constexpr DWORD kExtraBytes = 4096;
 // The privilege set's length as handed to the access check.
 constexpr DWORD kPrivilegeSetLength = 20;
-
-// Impersonating our own token for the access check; reverted on every path.
-class SelfImpersonation {
-public:
-    SelfImpersonation() : active_(ImpersonateSelf(SecurityImpersonation) != FALSE) {}
-    ~SelfImpersonation() {
-        if (active_) RevertToSelf();
-    }
-    SelfImpersonation(const SelfImpersonation&) = delete;
-    SelfImpersonation& operator=(const SelfImpersonation&) = delete;
-    bool active() const { return active_; }
-
-private:
-    bool active_;
-};
 
 }  // namespace
 
@@ -39,14 +24,15 @@ bool HasFileAccess(DWORD desiredAccess, const std::wstring& path) {
     SetLastError(lastError);
 
     const DWORD length = needed + kExtraBytes;
-    gui::LocalMemory buffer(LocalAlloc(LMEM_FIXED | LMEM_ZEROINIT, length));
+    win::LocalMemory buffer(LocalAlloc(LMEM_FIXED | LMEM_ZEROINIT, length));
     if (!buffer) return false;
     const auto descriptor = static_cast<PSECURITY_DESCRIPTOR>(buffer.get());
     if (!GetFileSecurityW(path.c_str(), kOwnerGroupDacl, descriptor, length, &needed)) return false;
 
-    SelfImpersonation impersonation;
+    // Our own token, for the access check; reverted on every path.
+    win::SelfImpersonation impersonation;
     if (!impersonation.active()) return false;
-    gui::UniqueHandle token;
+    win::UniqueHandle token;
     if (!OpenThreadToken(GetCurrentThread(), TOKEN_DUPLICATE | TOKEN_IMPERSONATE | TOKEN_QUERY, FALSE,
                          token.receive())) {
         return false;

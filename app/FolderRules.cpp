@@ -1,7 +1,7 @@
 #include "app/FolderRules.h"
 
-#include "gui/Error.h"
-#include "gui/Paths.h"
+#include "win/Error.h"
+#include "win/Paths.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr size_t kRootDestinationLength = 9;
 
 bool EndsInFolderWord(const std::wstring& destination) {
     return destination.size() >= kSuffixLength &&
-           gui::SameFileName(destination.substr(destination.size() - kSuffixLength), kFolderSuffix);
+           win::SameFileName(destination.substr(destination.size() - kSuffixLength), kFolderSuffix);
 }
 
 std::optional<std::wstring> ListFolderFor(const std::wstring& destination,
@@ -26,7 +26,7 @@ std::optional<std::wstring> ListFolderFor(const std::wstring& destination,
         if (folder.empty()) return std::nullopt;
         return folder;
     }
-    for (std::wstring folder = gui::ParentFolder(destination); !folder.empty(); folder = gui::ParentFolder(folder))
+    for (std::wstring folder = win::ParentFolder(destination); !folder.empty(); folder = win::ParentFolder(folder))
         if (exists(folder)) return folder;
     return std::nullopt;
 }
@@ -36,10 +36,10 @@ std::wstring DestinationIn(const std::wstring& folder) {
 }
 
 std::wstring AbsoluteDestination(const std::wstring& typed) {
-    if (typed.empty() || gui::IsFullyQualified(typed)) return typed;
+    if (typed.empty() || win::IsFullyQualified(typed)) return typed;
     try {
-        return gui::WithoutTrailingSeparator(gui::FullPath(typed));
-    } catch (const gui::Error&) {
+        return win::WithoutTrailingSeparator(win::FullPath(typed));
+    } catch (const win::Error&) {
         return typed;
     }
 }

@@ -1,7 +1,7 @@
 #include "app/Folders.h"
 
-#include "gui/Error.h"
-#include "gui/Handles.h"
+#include "win/Error.h"
+#include "win/Handles.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@ bool DirectoryExists(const std::wstring& path) {
 
 bool FileExists(const std::wstring& path) {
     // Opening follows a link to its target; a dangling link is no file.
-    gui::UniqueHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    win::UniqueHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file) return false;
     BY_HANDLE_FILE_INFORMATION info{};
@@ -20,7 +20,7 @@ bool FileExists(const std::wstring& path) {
 }
 
 bool ForceDirectories(const std::wstring& path) {
-    if (path.empty()) throw gui::Error(L"Unable to create directory");
+    if (path.empty()) throw win::Error(L"Unable to create directory");
     std::wstring folder = path;
     while (folder.size() > 1 && folder.back() == L'\\') folder.pop_back();
     // A drive root ("C:", "C:\") or an existing folder is there already.

@@ -4,7 +4,7 @@
 #include "app/Payload.h"
 #include "app/mainwindow.h"
 #include "gui/MessageBox.h"
-#include "gui/Paths.h"
+#include "win/Paths.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ void TfrmMain::btnInstallClick() {
     // Resolved once, before the run moves the current folder: a destination
     // without a drive or a relative one names the same folder in every step,
     // and the shortcut starts the kordex.exe that was installed.
-    const std::wstring destination = gui::WithoutTrailingSeparator(gui::FullPath(chosen));
+    const std::wstring destination = win::WithoutTrailingSeparator(win::FullPath(chosen));
     // The window paints nothing before the run ends: the log shows the run's
     // entries in one go, or before the database question.
     const ProgressLog::Batch batch(*log_);

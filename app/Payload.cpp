@@ -2,9 +2,10 @@
 
 #include "app/Folders.h"
 #include "app/payload_checksums.h"
-#include "gui/Error.h"
-#include "gui/Handles.h"
 #include "support/Crc32.h"
+#include "win/Error.h"
+#include "win/Handles.h"
+#include "win/Resource.h"
 
 #include <windows.h>
 
@@ -33,40 +34,32 @@ std::wstring TemporaryPath(const PayloadItem& item, const std::wstring& destinat
 
 // The system's text for an error, as the file errors show it.
 std::wstring ReasonText(DWORD code) {
-    std::wstring text = gui::SystemErrorText(code);
+    std::wstring text = win::SystemErrorText(code);
     while (!text.empty() && (text.back() == L'.' || text.back() == L' ' || text.back() == L'\r' || text.back() == L'\n'))
         text.pop_back();
     return text;
 }
 
 [[noreturn]] void ThrowCannotCreate(const std::wstring& target, DWORD code) {
-    throw gui::Error(L"Cannot create file \"" + target + L"\". " + ReasonText(code));
+    throw win::Error(L"Cannot create file \"" + target + L"\". " + ReasonText(code));
 }
 
 [[noreturn]] void ThrowCannotWrite(const std::wstring& target, DWORD code) {
-    throw gui::Error(L"Cannot write file \"" + target + L"\". " + ReasonText(code));
+    throw win::Error(L"Cannot write file \"" + target + L"\". " + ReasonText(code));
 }
 
-struct ResourceData {
-    const void* bytes;
-    DWORD size;
-};
-
 // The item as the executable's image holds it: used in place, never copied.
-ResourceData Locate(const PayloadItem& item) {
-    const HMODULE self = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(item.id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-    HGLOBAL loaded = found ? LoadResource(self, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) throw gui::Error(L"Resource " + gui::Decimal(item.id) + L" not found");
-    return {bytes, SizeofResource(self, found)};
+win::ResourceBytes Locate(const PayloadItem& item) {
+    const win::ResourceBytes bytes = win::RawDataResource(GetModuleHandleW(nullptr), item.id);
+    if (!bytes.data) throw win::Error(L"Resource " + win::Decimal(item.id) + L" not found");
+    return bytes;
 }
 
 // A target that is read-only, in use or a folder cannot be replaced: find
 // that out by opening it for writing, which leaves its contents alone.
 void CheckReplaceable(const std::wstring& target) {
     if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-    gui::UniqueHandle existing(
+    win::UniqueHandle existing(
         CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!existing) ThrowCannotCreate(target, GetLastError());
 }
@@ -91,9 +84,9 @@ private:
 
 // Writes all bytes in one request and puts them on the disk: a short write
 // (a full disk) answers the system's reason.
-DWORD WriteDurably(HANDLE file, const ResourceData& data) {
+DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data) {
     DWORD written = 0;
-    if (!WriteFile(file, data.bytes, data.size, &written, nullptr)) return GetLastError();
+    if (!WriteFile(file, data.data, data.size, &written, nullptr)) return GetLastError();
     if (written != data.size) return ERROR_DISK_FULL;
     if (!FlushFileBuffers(file)) return GetLastError();
     return ERROR_SUCCESS;
@@ -102,11 +95,11 @@ DWORD WriteDurably(HANDLE file, const ResourceData& data) {
 }  // namespace
 
 void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) {
-    const ResourceData data = Locate(item);
+    const win::ResourceBytes data = Locate(item);
     // A damaged item must not be installed as if it were the application.
     if (item.id < 1 || item.id > static_cast<int>(std::size(kPayloadChecksums)) ||
-        Crc32(data.bytes, data.size) != kPayloadChecksums[item.id - 1]) {
-        throw gui::Error(L"Payload item " + gui::Decimal(item.id) + L" (" + item.fileName +
+        Crc32(data.data, data.size) != kPayloadChecksums[item.id - 1]) {
+        throw win::Error(L"Payload item " + win::Decimal(item.id) + L" (" + item.fileName +
                          L") is damaged; nothing of it was written");
     }
 
@@ -116,7 +109,7 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) 
     CheckReplaceable(target);
     TemporaryFile temporary(TemporaryPath(item, destination));
     {
-        gui::UniqueHandle file(CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        win::UniqueHandle file(CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) {
             const DWORD code = GetLastError();
@@ -133,7 +126,7 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) 
 void ClearUnfinishedWrites(const std::wstring& destination) {
     WIN32_FIND_DATAW found;
     const std::wstring pattern = destination + L"\\" + kTemporaryPrefix + L"*" + kTemporarySuffix;
-    gui::FindHandle search(FindFirstFileW(pattern.c_str(), &found));
+    win::FindHandle search(FindFirstFileW(pattern.c_str(), &found));
     if (!search) return;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))

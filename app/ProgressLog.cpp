@@ -1,6 +1,7 @@
 #include "app/ProgressLog.h"
 
-#include "gui/Error.h"
+#include "win/Error.h"
+#include "win/Window.h"
 
 namespace {
 constexpr wchar_t kLineBreak[] = L"\r\n";
@@ -32,7 +33,7 @@ std::wstring ProgressLog::Entry(size_t position) const {
 
 ProgressLog::Span ProgressLog::SpanOf(size_t position) const {
     if (position >= count_) {
-        throw gui::Error(L"Log entry " + gui::Decimal(position) + L" does not exist (" + gui::Decimal(count_) +
+        throw win::Error(L"Log entry " + win::Decimal(position) + L" does not exist (" + win::Decimal(count_) +
                          L" entries)");
     }
     size_t start = 0;

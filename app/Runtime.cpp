@@ -3,7 +3,7 @@
 // demangler (to print an escaped exception's type to a console a windowed
 // program does not have), a second string class and a printf: some 130 KB
 // together. The linker takes these definitions instead of the library's.
-#include "gui/Error.h"
+#include "win/Error.h"
 
 #include <bits/functexcept.h>
 
@@ -37,8 +37,8 @@ void __throw_length_error(const char*) { throw bad_alloc(); }
 
 // A null pointer made into a string, a position past a string's end: faults
 // of the program, shown in the error box like any other error.
-void __throw_logic_error(const char* what) { throw gui::Error(L"Internal error: " + Widened(what)); }
+void __throw_logic_error(const char* what) { throw win::Error(L"Internal error: " + Widened(what)); }
 
-void __throw_out_of_range_fmt(const char* format, ...) { throw gui::Error(L"Internal error: " + Widened(format)); }
+void __throw_out_of_range_fmt(const char* format, ...) { throw win::Error(L"Internal error: " + Widened(format)); }
 
 }  // namespace std

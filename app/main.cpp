@@ -7,9 +7,11 @@
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything loads a DLL that is not a KnownDLL.
     HardenDllLoading();
 
-    gui::Application application;  // also COM for this thread, single-threaded apartment
+    // Also COM for this thread (single-threaded apartment) and comctl32.
+    gui::Application application;
     application.SetTitle(L"KORdex telepítő");
     try {
         // Created first, the main window is the application's main window and

@@ -1,13 +1,11 @@
+// The main window itself: its control table, its creation and messages, and
+// its show event, which probes the environment.
 #include "app/mainwindow.h"
 
 #include "app/EnvironmentProbe.h"
-#include "app/FileAccess.h"
-#include "app/Folders.h"
 #include "app/resource.h"
 #include "gui/Application.h"
-#include "gui/Error.h"
 #include "gui/MessageBox.h"
-#include "gui/PictureButton.h"
 #include "support/Registry.h"
 
 InstallerState installerState;
@@ -18,7 +16,7 @@ namespace {
 using gui::ControlKind;
 using gui::kNoTabStop;
 
-const gui::FormSpec kForm{
+const gui::FormLayout kForm{
     L"TfrmMain",
     L"KORdex v1.2 - program telepítő",
     417,
@@ -31,7 +29,7 @@ const gui::FormSpec kForm{
 };
 
 // name, kind, id, container, geometry, text, options, tab order, picture, access key; field, event
-const gui::ControlSpec<TfrmMain> kControls[] = {
+const gui::ControlLayout<TfrmMain> kControls[] = {
     {{L"Label1", ControlKind::Label, idLabel1, nullptr, {11, 16, 395, 13},
       L"Kérlek válaszd ki a telepítés helyét, majd kattints a Telepítés gombra!",
       gui::kBold | gui::kWidthFollowsText | gui::kCentred, kNoTabStop, 0},
@@ -127,82 +125,6 @@ void TfrmMain::FormShow() {
         else DeselectLocationButton(number);
     }
 }
-
-void TfrmMain::ShowDestination(const std::wstring& destination) {
-    SetWindowTextW(lblDestinationDir, destination.c_str());
-}
-
-void TfrmMain::CheckDestination(const std::wstring& path) {
-    // A failed creation is not reported here: the access check then fails.
-    if (!DirectoryExists(path)) ForceDirectories(path);
-    const ProgressLog::Batch batch(*log_);
-    log_->Clear();
-    waitingEntry_.reset();
-    log_->Add(installerState.EnvironmentLine);
-    const size_t verdict = log_->Add(L"> írási jogosultság ellenőrzése: ");
-    try {
-        if (HasFileAccess(FILE_WRITE_EA, path + L"\\")) {
-            // Only the last level, and only when empty: files already there stay.
-            RemoveDirectoryW(path.c_str());
-            log_->Append(verdict, L"megfelelő");
-        } else {
-            log_->Append(verdict, L"nem megfelelő");
-            log_->Add(L"");
-            log_->Add(L"!FIGYELEM!");
-            log_->Add(L"Az alapértelmezett könyvtárba írási jogosultság hiánya miatt nem telepíthető a program. "
-                      L"Kérlek futtasd a programot rendszergazda módban, vagy válassz másik mappát! "
-                      L"(pl.: Dokumentumok, vagy Asztal)");
-            log_->Add(L"");
-        }
-        const size_t waiting = log_->Add(L"> várakozás a felhasználóra");
-        log_->Append(waiting, L"...");
-        waitingEntry_ = waiting;
-    } catch (...) {
-        log_->Flush();  // the box shows the window, log included
-        gui::ShowMessageBox(L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + gui::CurrentExceptionMessage(),
-                            L"Hiba!", MB_ICONERROR);
-    }
-}
-
-HWND TfrmMain::LocationButtonHandle(int number) const {
-    switch (number) {
-    case lbDefault: return btnDefault;
-    case lbDocuments: return btnDocuments;
-    case lbDesktop: return btnDesktop;
-    case lbBrowse: return btnBrowse;
-    }
-    return nullptr;
-}
-
-void TfrmMain::SelectLocationButton(int number) {
-    if (HWND button = LocationButtonHandle(number)) {
-        PictureButtonOf(button).SetGreyed(false);
-        PictureButtonOf(button).SetDown(true);
-    }
-}
-
-void TfrmMain::DeselectLocationButton(int number) {
-    if (HWND button = LocationButtonHandle(number)) {
-        PictureButtonOf(button).SetGreyed(true);
-        PictureButtonOf(button).SetDown(false);
-    }
-}
-
-void TfrmMain::ChooseLocation(int number, const std::wstring& destination) {
-    for (int other = lbDefault; other <= lbBrowse; ++other) {
-        if (other == number) SelectLocationButton(other);
-        else DeselectLocationButton(other);
-    }
-    installerState.Destination = destination;
-    ShowDestination(destination);
-    CheckDestination(installerState.Destination);
-}
-
-void TfrmMain::btnDefaultClick() { ChooseLocation(lbDefault, installerState.DefaultDestination); }
-
-void TfrmMain::btnDocumentsClick() { ChooseLocation(lbDocuments, installerState.DocumentsDir + L"\\Kordex"); }
-
-void TfrmMain::btnDesktopClick() { ChooseLocation(lbDesktop, installerState.DesktopDir + L"\\Kordex"); }
 
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -1,4 +1,7 @@
 // The installer's main window and the state every part of the installer shares.
+// TfrmMain's members are defined by area of the window's work, one file each,
+// as grouped below: mainwindow.cpp, Destination.cpp, InstallationRun.cpp and
+// Leaving.cpp.
 #pragma once
 
 #include "app/ProgressLog.h"
@@ -46,11 +49,12 @@ enum LocationButton { lbDefault = 1, lbDocuments, lbDesktop, lbBrowse };
 
 class TfrmMain : public gui::Form<TfrmMain> {
 public:
+    // The window (mainwindow.cpp).
     TfrmMain();
-
     // Shows the window; its show event runs before the first paint.
     void Show();
 
+    // The controls, set from the control table.
     HWND Label1 = nullptr;
     HWND btnExit = nullptr;
     HWND btnInstall = nullptr;
@@ -63,28 +67,39 @@ public:
     HWND btnBrowse = nullptr;
     HWND cbxReadme = nullptr;
 
-    // Makes a destination the user's choice: the label shows it and the
-    // check reports on it. Also used by the folder dialog.
+    // The destination (Destination.cpp). Makes a destination the user's
+    // choice: the label shows it and the check reports on it. Also used by
+    // the folder dialog.
     void ShowDestination(const std::wstring& destination);
     void CheckDestination(const std::wstring& path);
     void SelectLocationButton(int number);
     void DeselectLocationButton(int number);
-
     void btnDefaultClick();
     void btnDocumentsClick();
     void btnDesktopClick();
-    void btnBrowseClick();  // with the folder dialog, in ChooseFolderPanel
+    void btnBrowseClick();  // opens the folder dialog
+
+    // The installation run (InstallationRun.cpp).
     void btnInstallClick();
+
+    // Leaving (Leaving.cpp).
     void btnExitClick();
 
 protected:
+    // The window (mainwindow.cpp).
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The window (mainwindow.cpp): the environment probe, then the first
+    // destination check.
     void FormShow();
-    // A location button's choice: the marks, the destination, its check.
+
+    // The destination (Destination.cpp). A location button's choice: the
+    // marks, the destination, its check.
     void ChooseLocation(int number, const std::wstring& destination);
     HWND LocationButtonHandle(int number) const;
+
+    // The installation run (InstallationRun.cpp).
     void CreateFolderStep(const std::wstring& text, const std::wstring& folder);
     void WriteItemStep(const PayloadItem& item, const std::wstring& destination);
 

@@ -1,9 +1,10 @@
 #include "gui/AccessibleButton.h"
 
 #include "gui/AccessKey.h"
-#include "gui/Handles.h"
 #include "gui/Oleacc.h"
 #include "gui/Window.h"
+#include "win/Com.h"
+#include "win/Window.h"
 
 #include <oleacc.h>
 
@@ -38,7 +39,7 @@ HRESULT AnswerNumber(LONG number, VARIANT* answer) {
 // for every window.
 class AccessibleButton final : public IAccessible {
 public:
-    AccessibleButton(HWND button, wchar_t accessKey, ComPtr<IAccessible> standard)
+    AccessibleButton(HWND button, wchar_t accessKey, win::ComPtr<IAccessible> standard)
         : button_(button), accessKey_(accessKey), standard_(std::move(standard)) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
@@ -72,7 +73,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!IsSelf(child)) return E_INVALIDARG;
-        return AnswerText(WindowText(button_), name);
+        return AnswerText(win::WindowText(button_), name);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!IsSelf(child)) return E_INVALIDARG;
@@ -152,20 +153,19 @@ private:
     LONG references_ = 1;
     HWND button_;
     wchar_t accessKey_;
-    ComPtr<IAccessible> standard_;
+    win::ComPtr<IAccessible> standard_;
 };
 
 }  // namespace
 
 LRESULT AccessibleButtonObject(HWND button, WPARAM wParam, wchar_t accessKey) {
-    ComPtr<IAccessible> standard;
+    win::ComPtr<IAccessible> standard;
     if (FAILED(CreateStandardAccessible(button, OBJID_CLIENT, __uuidof(IAccessible), standard.receive())))
         return 0;
-    auto* created = new (std::nothrow) AccessibleButton(button, accessKey, std::move(standard));
+    const win::ComPtr<IAccessible> created(new (std::nothrow) AccessibleButton(button, accessKey, std::move(standard)));
     if (!created) return 0;
-    const LRESULT result = LresultFromAccessible(__uuidof(IAccessible), wParam, created);
-    // The answer holds its own reference; a failure is an HRESULT, not an answer.
-    created->Release();
+    // The answer holds a reference of its own; a failure is an HRESULT, not an answer.
+    const LRESULT result = LresultFromAccessible(__uuidof(IAccessible), wParam, created.get());
     return result > 0 ? result : 0;
 }
 

@@ -1,22 +1,23 @@
 #include "gui/Application.h"
 
-#include "gui/Error.h"
 #include "gui/MessageBox.h"
-
-#include <commctrl.h>
+#include "win/CommonControls.h"
+#include "win/Error.h"
 
 namespace gui {
 
 namespace {
+
 Application* current = nullptr;
-}
+
+}  // namespace
 
 Application::Application() {
     current = this;
     // Windows XP gives the standard controls the visual styles of common
-    // controls 6 (which the manifest asks for) only once comctl32 is loaded.
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&classes);
+    // controls 6 (which the manifest asks for) only once comctl32 is loaded
+    // and initialised; the controls' subclassing needs it too.
+    win::LoadCommonControls();
 }
 
 Application::~Application() { current = nullptr; }
@@ -35,7 +36,7 @@ Application::ModalScope::~ModalScope() {
 
 void Application::ShowException() {
     if (showingError_) return;
-    const std::wstring message = CurrentExceptionMessage();
+    const std::wstring message = win::CurrentExceptionMessage();
     showingError_ = true;
     struct Reset {
         bool& flag;

@@ -1,8 +1,8 @@
-// The application object: COM for the UI thread, the title of the default
-// error box, and the message loop.
+// The application object: COM for the UI thread, the common controls, the
+// title of the default error box, and the message loop.
 #pragma once
 
-#include "gui/Handles.h"
+#include "win/Com.h"
 
 #include <string>
 #include <vector>
@@ -11,6 +11,7 @@ namespace gui {
 
 class Application {
 public:
+    // Loads comctl32 by name: create it only after the DLL search is narrowed.
     Application();
     ~Application();
     Application(const Application&) = delete;
@@ -49,7 +50,7 @@ public:
     void Terminate();
 
 private:
-    ComApartment com_;
+    win::ComApartment com_;
     std::wstring title_;
     HWND mainWindow_ = nullptr;
     std::vector<HWND> modalWindows_;

@@ -2,8 +2,8 @@
 
 #include "gui/Application.h"
 #include "gui/Dpi.h"
-#include "gui/Error.h"
-#include "gui/Paths.h"
+#include "win/Error.h"
+#include "win/Paths.h"
 
 #include <shellapi.h>
 
@@ -25,7 +25,7 @@ std::wstring Join(const std::wstring& folder, const std::wstring& name) {
 // The form the list shows and compares: no trailing separator, drive letter
 // in upper case, as the drive combo shows it.
 std::wstring Normalised(const std::wstring& path) {
-    std::wstring result = WithoutTrailingSeparator(path);
+    std::wstring result = win::WithoutTrailingSeparator(path);
     if (result.size() >= 2 && result[1] == L':') result[0] = static_cast<wchar_t>(towupper(result[0]));
     return result;
 }
@@ -34,7 +34,7 @@ std::wstring CurrentDirectory() {
     const DWORD needed = GetCurrentDirectoryW(0, nullptr);
     std::wstring current(needed, L'\0');
     const DWORD length = needed ? GetCurrentDirectoryW(needed, &current[0]) : 0;
-    if (length == 0 || length >= needed) ThrowLastError(L"Cannot read the current directory");
+    if (length == 0 || length >= needed) win::ThrowLastError(L"Cannot read the current directory");
     current.resize(length);
     return Normalised(current);
 }
@@ -44,7 +44,7 @@ std::wstring CurrentDirectory() {
 std::vector<std::wstring> Subfolders(const std::wstring& folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
-    FindHandle search(FindFirstFileW(Join(folder, L"*").c_str(), &found));
+    win::FindHandle search(FindFirstFileW(Join(folder, L"*").c_str(), &found));
     if (!search) return names;
     do {
         const std::wstring name = found.cFileName;
@@ -60,12 +60,12 @@ std::vector<std::wstring> Subfolders(const std::wstring& folder) {
 
 // The shell's folder picture; the large one when the small one would have to
 // grow, since shrinking looks better than enlarging.
-UniqueIcon FolderIcon(bool open, int size) {
+win::UniqueIcon FolderIcon(bool open, int size) {
     SHFILEINFOW info{};
     UINT flags = SHGFI_ICON | SHGFI_USEFILEATTRIBUTES | (open ? SHGFI_OPENICON : 0);
     flags |= GetSystemMetrics(SM_CXSMICON) >= size ? SHGFI_SMALLICON : SHGFI_LARGEICON;
     SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags);
-    return UniqueIcon(info.hIcon);
+    return win::UniqueIcon(info.hIcon);
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ DirectoryList::DirectoryList(HWND listBox, int dpi)
     : SubclassedWindow(listBox), dpi_(dpi), iconSize_(Scale(kRowHeight, dpi)) {
     const LONG style = GetWindowLongW(listBox, GWL_STYLE);
     if (!(style & LBS_OWNERDRAWFIXED) || !(style & LBS_HASSTRINGS) || (style & LBS_SORT))
-        throw Error(L"A directory list needs an owner-drawn list box with strings, unsorted");
+        throw win::Error(L"A directory list needs an owner-drawn list box with strings, unsorted");
     directory_ = CurrentDirectory();
     SendMessageW(listBox, LB_SETITEMHEIGHT, 0, Scale(kRowHeight, dpi));
 }
@@ -88,9 +88,9 @@ DirectoryList* DirectoryList::FromHandle(HWND window) { return dynamic_cast<Dire
 void DirectoryList::OnChange(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
 
 void DirectoryList::MoveTo(const std::wstring& folder) {
-    const std::wstring target = Normalised(FullPath(folder));
-    if (SameFileName(target, directory_)) return;
-    if (!SetCurrentDirectoryW(target.c_str())) throw Error(SystemErrorText(GetLastError()));
+    const std::wstring target = Normalised(win::FullPath(folder));
+    if (win::SameFileName(target, directory_)) return;
+    if (!SetCurrentDirectoryW(target.c_str())) throw win::Error(win::SystemErrorText(GetLastError()));
     directory_ = CurrentDirectory();
     // The drive's own current directory, as the runtime's chdir keeps it:
     // choosing the drive again in a drive combo comes back here.
@@ -113,7 +113,7 @@ void DirectoryList::Rebuild() {
     SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
     SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
     rows_.clear();
-    const std::vector<std::wstring> chain = FolderChain(directory_);
+    const std::vector<std::wstring> chain = win::FolderChain(directory_);
     for (const std::wstring& folder : chain) {
         rows_.push_back(Row{folder, static_cast<int>(rows_.size()), true});
     }
@@ -144,8 +144,8 @@ void DirectoryList::SelectRowStartingWith(wchar_t letter) {
     const std::wstring wanted(1, letter);
     for (size_t step = 1; step <= count; ++step) {
         const size_t index = (start + step) % count;
-        const std::wstring name = FolderName(rows_[index].path);
-        if (!name.empty() && SameFileName(name.substr(0, 1), wanted)) {
+        const std::wstring name = win::FolderName(rows_[index].path);
+        if (!name.empty() && win::SameFileName(name.substr(0, 1), wanted)) {
             SendMessageW(Handle(), LB_SETCURSEL, index, 0);
             // As the list tells its parent of a selection the user made.
             SendMessageW(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), LBN_SELCHANGE),
@@ -174,9 +174,9 @@ void DirectoryList::Draw(const DRAWITEMSTRUCT& item) const {
                    DI_NORMAL);
     }
 
-    const std::wstring name = FolderName(row.path);
+    const std::wstring name = win::FolderName(row.path);
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    SelectedObject selectedFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    win::SelectedObject selectedFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent{};
     GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &extent);
     // Only the name is highlighted, as in the classic lists.

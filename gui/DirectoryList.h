@@ -13,8 +13,8 @@
 // next row whose folder name starts with it.
 #pragma once
 
-#include "gui/Handles.h"
 #include "gui/SubclassedWindow.h"
+#include "win/Gdi.h"
 
 #include <functional>
 #include <string>
@@ -37,7 +37,7 @@ public:
     // Moves the list and the current directory to folder (relative to the
     // current directory, or absolute). The same folder in any letter case
     // does nothing; otherwise the rows are rebuilt and every listener is
-    // called once. A folder that cannot be entered raises gui::Error with the
+    // called once. A folder that cannot be entered raises win::Error with the
     // system's message, and the list stays.
     void MoveTo(const std::wstring& folder);
 
@@ -68,8 +68,8 @@ private:
     std::wstring directory_;
     std::vector<Row> rows_;
     std::vector<std::function<void()>> listeners_;
-    UniqueIcon closedFolder_;
-    UniqueIcon openFolder_;
+    win::UniqueIcon closedFolder_;
+    win::UniqueIcon openFolder_;
     int iconSize_;
 };
 

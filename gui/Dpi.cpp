@@ -1,11 +1,11 @@
 #include "gui/Dpi.h"
 
-#include "gui/Handles.h"
+#include "win/Gdi.h"
 
 namespace gui {
 
 int ScreenDpi() {
-    const WindowDc screen(nullptr);
+    const win::WindowDc screen(nullptr);
     const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return dpi > 0 ? dpi : kDesignDpi;
 }

@@ -1,32 +1,18 @@
 #include "gui/DriveCombo.h"
 
 #include "gui/DirectoryList.h"
-#include "gui/Error.h"
+#include "win/Error.h"
 
 #include <cwctype>
 
 namespace gui {
 
-namespace {
-
-const wchar_t kProperty[] = L"KORdex.DriveCombo";
-
-}  // namespace
-
-DriveCombo::DriveCombo(HWND comboBox) : handle_(comboBox) {
-    if (!IsWindow(comboBox) || (GetWindowLongW(comboBox, GWL_STYLE) & 3) != CBS_DROPDOWNLIST)
-        throw Error(L"A drive combo needs a drop-down list combo box");
-    if (FromHandle(comboBox)) throw Error(L"The combo box is a drive combo already");
-    if (!SetPropW(comboBox, kProperty, this)) ThrowLastError(L"Cannot set up the drive combo");
+DriveCombo::DriveCombo(HWND comboBox) : SubclassedWindow(comboBox) {
+    if ((GetWindowLongW(comboBox, GWL_STYLE) & 3) != CBS_DROPDOWNLIST)
+        throw win::Error(L"A drive combo needs a drop-down list combo box");
 }
 
-DriveCombo::~DriveCombo() {
-    if (IsWindow(handle_) && FromHandle(handle_) == this) RemovePropW(handle_, kProperty);
-}
-
-DriveCombo* DriveCombo::FromHandle(HWND window) {
-    return window ? static_cast<DriveCombo*>(GetPropW(window, kProperty)) : nullptr;
-}
+DriveCombo* DriveCombo::FromHandle(HWND window) { return dynamic_cast<DriveCombo*>(Attached(window)); }
 
 void DriveCombo::Link(DirectoryList& list) {
     list_ = &list;
@@ -43,14 +29,14 @@ void DriveCombo::Fill() {
 }
 
 void DriveCombo::ListDrives() {
-    SendMessageW(handle_, CB_RESETCONTENT, 0, 0);
+    SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
     const DWORD drives = GetLogicalDrives();
     for (int bit = 0; bit < 26; ++bit) {
         if (!(drives & (1u << bit))) continue;
         const wchar_t letter = static_cast<wchar_t>(L'A' + bit);
         const wchar_t text[] = {letter, L':', L'\0'};
-        const LRESULT index = SendMessageW(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-        if (index >= 0) SendMessageW(handle_, CB_SETITEMDATA, static_cast<WPARAM>(index), letter);
+        const LRESULT index = SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        if (index >= 0) SendMessageW(Handle(), CB_SETITEMDATA, static_cast<WPARAM>(index), letter);
     }
     filled_ = true;
 }
@@ -58,20 +44,20 @@ void DriveCombo::ListDrives() {
 void DriveCombo::SelectDriveOf(const std::wstring& path) {
     const wchar_t letter =
         path.size() >= 2 && path[1] == L':' ? static_cast<wchar_t>(towupper(path[0])) : L'\0';
-    const LRESULT count = SendMessageW(handle_, CB_GETCOUNT, 0, 0);
+    const LRESULT count = SendMessageW(Handle(), CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; letter && i < count; ++i) {
-        if (static_cast<wchar_t>(SendMessageW(handle_, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == letter) {
-            SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        if (static_cast<wchar_t>(SendMessageW(Handle(), CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == letter) {
+            SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(i), 0);
             return;
         }
     }
-    SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
 }
 
 wchar_t DriveCombo::SelectedLetter() const {
-    const LRESULT index = SendMessageW(handle_, CB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(Handle(), CB_GETCURSEL, 0, 0);
     if (index < 0) return L'\0';
-    return static_cast<wchar_t>(SendMessageW(handle_, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+    return static_cast<wchar_t>(SendMessageW(Handle(), CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
 void DriveCombo::Command(int notification) {

@@ -12,7 +12,7 @@
 // the combo goes back to the list's drive.
 #pragma once
 
-#include <windows.h>
+#include "gui/SubclassedWindow.h"
 
 #include <functional>
 #include <string>
@@ -22,14 +22,9 @@ namespace gui {
 
 class DirectoryList;
 
-class DriveCombo {
+class DriveCombo : public SubclassedWindow {
 public:
     explicit DriveCombo(HWND comboBox);
-    ~DriveCombo();
-    DriveCombo(const DriveCombo&) = delete;
-    DriveCombo& operator=(const DriveCombo&) = delete;
-
-    HWND Handle() const { return handle_; }
 
     // The list must outlive the combo's use of it (both belong to one form).
     void Link(DirectoryList& list);
@@ -52,7 +47,6 @@ private:
     void SelectDriveOf(const std::wstring& path);
     wchar_t SelectedLetter() const;
 
-    HWND handle_;
     DirectoryList* list_ = nullptr;
     bool filled_ = false;
     std::vector<std::function<void()>> listeners_;

@@ -5,10 +5,10 @@
 #include "gui/DirectoryList.h"
 #include "gui/DriveCombo.h"
 #include "gui/Dpi.h"
-#include "gui/Error.h"
 #include "gui/Picture.h"
 #include "gui/PictureButton.h"
 #include "gui/SpeedButton.h"
+#include "win/Error.h"
 
 #include <algorithm>
 #include <numeric>
@@ -54,7 +54,7 @@ WindowKind KindOf(const ControlDescription& control) {
     case ControlKind::DriveCombo:
         return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
     }
-    throw Error(L"Unknown control kind");
+    throw win::Error(L"Unknown control kind");
 }
 
 const ControlDescription* Find(const ControlDescription* controls, size_t count, const wchar_t* name) {
@@ -64,8 +64,8 @@ const ControlDescription* Find(const ControlDescription* controls, size_t count,
 }
 
 int TextWidth(HWND control, HFONT font, const wchar_t* text) {
-    const WindowDc dc(control);
-    const SelectedObject selected(dc.get(), font);
+    const win::WindowDc dc(control);
+    const win::SelectedObject selected(dc.get(), font);
     SIZE size{};
     GetTextExtentPoint32W(dc.get(), text, static_cast<int>(std::wcslen(text)), &size);
     return size.cx;
@@ -85,15 +85,15 @@ protected:
     }
 };
 
-GdiFont MakeFont(const FormSpec& form, int dpi, int weight) {
+win::GdiFont MakeFont(const FormLayout& form, int dpi, int weight) {
     LOGFONTW font{};
     font.lfHeight = FontHeight(form.fontPoints, dpi);
     font.lfWeight = weight;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     lstrcpynW(font.lfFaceName, form.fontFace, LF_FACESIZE);
-    GdiFont created(CreateFontIndirectW(&font));
-    if (!created) ThrowLastError(L"Cannot create font");
+    win::GdiFont created(CreateFontIndirectW(&font));
+    if (!created) win::ThrowLastError(L"Cannot create font");
     return created;
 }
 
@@ -114,7 +114,7 @@ void FitComboField(HWND combo, int height) {
 
 // The window's rectangle for the form's client size at a dpi, centred on the
 // work area of the primary screen.
-RECT CentredBounds(const FormSpec& form, int dpi) {
+RECT CentredBounds(const FormLayout& form, int dpi) {
     RECT frame{0, 0, Scale(form.clientWidth, dpi), Scale(form.clientHeight, dpi)};
     AdjustWindowRectEx(&frame, form.style, FALSE, form.exStyle);
     const int width = frame.right - frame.left;
@@ -159,14 +159,13 @@ FormBase::~FormBase() {
     // The window and its controls go first: they use the form's fonts and
     // the controls' objects until they are destroyed.
     DestroyHandle();
-    driveCombos_.clear();
     subclassed_.clear();
 }
 
-void FormBase::CreateForm(const FormSpec& form, std::vector<ControlDescription> controls, HWND owner,
+void FormBase::CreateForm(const FormLayout& form, std::vector<ControlDescription> controls, HWND owner,
                           ControlsMade when) {
     if (const wchar_t* clash = AccessKeyClash(controls.data(), controls.size()))
-        throw Error(std::wstring(L"The access key of ") + clash + L" belongs to another control too");
+        throw win::Error(std::wstring(L"The access key of ") + clash + L" belongs to another control too");
     controls_ = std::move(controls);
     dpi_ = ScreenDpi();
     font_ = MakeFont(form, dpi_, FW_NORMAL);
@@ -197,7 +196,7 @@ HWND FormBase::CreateControl(const ControlDescription& control, const std::vecto
         // Children of a group box are laid out relative to it, but made
         // children of the form so that their messages reach the form.
         const ControlDescription* box = Find(controls, created.size(), control.container);
-        if (!box) throw Error(std::wstring(L"Unknown container ") + control.container);
+        if (!box) throw win::Error(std::wstring(L"Unknown container ") + control.container);
         at.left += box->geometry.left;
         at.top += box->geometry.top;
     }
@@ -212,7 +211,7 @@ HWND FormBase::CreateControl(const ControlDescription& control, const std::vecto
                                         Scale(at.top, dpi_), Scale(at.width, dpi_), Scale(at.height, dpi_) + extra,
                                         Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                         GetModuleHandleW(nullptr), nullptr);
-    if (!window) ThrowLastError(std::wstring(L"Cannot create control ") + control.name);
+    if (!window) win::ThrowLastError(std::wstring(L"Cannot create control ") + control.name);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
     if (control.options & kWidthFollowsText) {
@@ -229,7 +228,7 @@ HWND FormBase::CreateControl(const ControlDescription& control, const std::vecto
         subclassed_.push_back(std::make_unique<DirectoryList>(window, dpi_));
     if (control.kind == ControlKind::DriveCombo) {
         FitComboField(window, Scale(at.height, dpi_));
-        driveCombos_.push_back(std::make_unique<DriveCombo>(window));
+        subclassed_.push_back(std::make_unique<DriveCombo>(window));
     }
     if (control.kind == ControlKind::PictureButton) {
         subclassed_.push_back(std::make_unique<PictureButton>(
@@ -259,19 +258,19 @@ void FormBase::ArrangeTabOrder(const std::vector<HWND>& created, const ControlDe
 
 PictureButton& FormBase::PictureButtonOf(HWND control) const {
     PictureButton* button = PictureButton::FromHandle(control);
-    if (!button) throw Error(L"Not a picture button");
+    if (!button) throw win::Error(L"Not a picture button");
     return *button;
 }
 
 DirectoryList& FormBase::DirectoryListOf(HWND control) const {
     DirectoryList* list = DirectoryList::FromHandle(control);
-    if (!list) throw Error(L"Not a directory list");
+    if (!list) throw win::Error(L"Not a directory list");
     return *list;
 }
 
 DriveCombo& FormBase::DriveComboOf(HWND control) const {
     DriveCombo* combo = DriveCombo::FromHandle(control);
-    if (!combo) throw Error(L"Not a drive combo");
+    if (!combo) throw win::Error(L"Not a drive combo");
     return *combo;
 }
 
@@ -329,9 +328,11 @@ void FormBase::Close() {
 // shown: a form created hidden at start-up, maybe never opened, costs the
 // start nothing and never waits on a slow disk.
 void FormBase::FillLists() {
+    // The lists first: a combo then selects its list's drive.
     for (const auto& window : subclassed_)
         if (auto* list = dynamic_cast<DirectoryList*>(window.get())) list->Fill();
-    for (const auto& combo : driveCombos_) combo->Fill();
+    for (const auto& window : subclassed_)
+        if (auto* combo = dynamic_cast<DriveCombo*>(window.get())) combo->Fill();
 }
 
 bool FormBase::TakesInput(HWND control) const {

@@ -8,9 +8,9 @@
 // of its own) tens, and the start waits for none of them.
 #pragma once
 
-#include "gui/Handles.h"
 #include "gui/SubclassedWindow.h"
 #include "gui/Window.h"
+#include "win/Gdi.h"
 
 #include <functional>
 #include <memory>
@@ -45,7 +45,8 @@ constexpr int kNoTabStop = -1;
 
 enum class ControlsMade { kAtCreation, kWhenFirstShown };
 
-struct FormSpec {
+// The window's own layout: its class, caption, client size, styles and font.
+struct FormLayout {
     const wchar_t* className;
     const wchar_t* caption;
     int clientWidth, clientHeight;  // at 96 dpi
@@ -98,7 +99,7 @@ protected:
     // Creates the window (hidden, owned by owner) and, now or when the form is
     // first shown, every control in table order; then ControlsCreated gets
     // their handles in the same order.
-    void CreateForm(const FormSpec& form, std::vector<ControlDescription> controls, HWND owner, ControlsMade when);
+    void CreateForm(const FormLayout& form, std::vector<ControlDescription> controls, HWND owner, ControlsMade when);
     virtual void ControlsCreated(const std::vector<HWND>& handles) = 0;
 
     // A click (or other notification) from the control with that ID.
@@ -115,12 +116,12 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void CreateControls();
     HWND CreateControl(const ControlDescription& control, const std::vector<HWND>& created,
                        const ControlDescription* controls);
     void ArrangeTabOrder(const std::vector<HWND>& created, const ControlDescription* controls, size_t count);
     void FillLists();
     void RestoreFocus();
+    void CreateControls();
     bool TakesInput(HWND control) const;
     void ChangeCues(WPARAM change);
     bool PressAccessKey(wchar_t typed);
@@ -128,21 +129,20 @@ private:
     int dpi_ = 96;
     std::vector<ControlDescription> controls_;
     bool controlsMade_ = false;
-    GdiFont font_;
-    GdiFont boldFont_;
-    // Picture buttons, directory lists and the read-only memo.
+    win::GdiFont font_;
+    win::GdiFont boldFont_;
+    // Picture buttons, directory lists, drive combos and the read-only memo.
     std::vector<std::unique_ptr<SubclassedWindow>> subclassed_;
-    std::vector<std::unique_ptr<DriveCombo>> driveCombos_;
     std::vector<HWND> transparent_;
     HWND lastFocus_ = nullptr;
     std::vector<std::pair<wchar_t, HWND>> accessKeys_;
     WORD hiddenCues_ = 0;  // UISF_* flags
 };
 
-// The table of a form class TForm: each control names the field that gets
-// its handle and the member function its event calls.
+// One row of a form class TForm's control table: the control's layout, the
+// field that gets its handle and the member function its event calls.
 template <typename TForm>
-struct ControlSpec {
+struct ControlLayout {
     ControlDescription description;
     HWND TForm::*field;
     void (TForm::*event)();
@@ -154,12 +154,12 @@ protected:
     // The fields stay null until the controls are made; ControlsReady runs
     // once they are set.
     template <size_t N>
-    void Build(const FormSpec& form, const ControlSpec<TForm> (&controls)[N], HWND owner = nullptr,
+    void Build(const FormLayout& form, const ControlLayout<TForm> (&controls)[N], HWND owner = nullptr,
                ControlsMade when = ControlsMade::kAtCreation) {
         table_ = controls;
         tableSize_ = N;
         std::vector<ControlDescription> descriptions;
-        for (const ControlSpec<TForm>& control : controls) descriptions.push_back(control.description);
+        for (const ControlLayout<TForm>& control : controls) descriptions.push_back(control.description);
         CreateForm(form, std::move(descriptions), owner, when);
     }
 
@@ -180,7 +180,7 @@ protected:
     void ControlEvent(int id, int notification) override {
         if (notification != BN_CLICKED) return;
         for (size_t i = 0; i < tableSize_; ++i) {
-            const ControlSpec<TForm>& control = table_[i];
+            const ControlLayout<TForm>& control = table_[i];
             if (control.description.id == id && control.event) {
                 (static_cast<TForm*>(this)->*control.event)();
                 return;
@@ -189,7 +189,7 @@ protected:
     }
 
 private:
-    const ControlSpec<TForm>* table_ = nullptr;
+    const ControlLayout<TForm>* table_ = nullptr;
     size_t tableSize_ = 0;
 };
 

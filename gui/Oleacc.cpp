@@ -1,6 +1,6 @@
 #include "gui/Oleacc.h"
 
-#include <string>
+#include "win/Library.h"
 
 namespace gui {
 
@@ -14,21 +14,14 @@ struct Oleacc {
     CreateStdAccessibleObjectFn createStdAccessibleObject = nullptr;
 };
 
-template <typename Function>
-Function Find(HMODULE module, const char* name) {
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
-
 Oleacc Load() {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    const std::wstring path = std::wstring(folder, length) + L"\\oleacc.dll";
-    // Kept loaded for the life of the process: the objects it handed to
-    // screen readers may be called until the program ends.
-    const HMODULE module = LoadLibraryW(path.c_str());
-    return {Find<LresultFromObjectFn>(module, "LresultFromObject"),
-            Find<CreateStdAccessibleObjectFn>(module, "CreateStdAccessibleObject")};
+    // Never freed: the objects it handed to screen readers may be called
+    // until the program ends.
+    const HMODULE module = win::LoadSystemLibrary(L"oleacc.dll");
+    Oleacc found;
+    win::FindProcedure(module, "LresultFromObject", found.lresultFromObject);
+    win::FindProcedure(module, "CreateStdAccessibleObject", found.createStdAccessibleObject);
+    return found;
 }
 
 const Oleacc& Library() {

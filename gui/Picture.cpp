@@ -1,6 +1,7 @@
 #include "gui/Picture.h"
 
-#include "gui/Error.h"
+#include "win/Error.h"
+#include "win/Resource.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +22,7 @@ unsigned Multiply(unsigned value, unsigned alpha) { return (value * alpha + 127)
 
 Pixel Compose(unsigned a, unsigned r, unsigned g, unsigned b) { return (a << 24) | (r << 16) | (g << 8) | b; }
 
-GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pixels) {
+win::GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pixels) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -30,8 +31,8 @@ GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pixels) 
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) ThrowLastError(L"Cannot create a picture");
+    win::GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) win::ThrowLastError(L"Cannot create a picture");
     std::memcpy(bits, pixels.data(), pixels.size() * sizeof(Pixel));
     return bitmap;
 }
@@ -110,13 +111,10 @@ Pixel PremultipliedGrey(Pixel straight) {
 }
 
 Picture Picture::FromResource(HMODULE module, int id) {
-    const std::wstring what = L"Cannot load picture " + Decimal(id);
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-    if (!found) ThrowLastError(what);
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) ThrowLastError(what);
-    return FromTga(data, SizeofResource(module, found));
+    const std::wstring what = L"Cannot load picture " + win::Decimal(id);
+    const win::ResourceBytes tga = win::RawDataResource(module, id);
+    if (!tga.data) win::ThrowLastError(what);
+    return FromTga(tga.data, tga.size);
 }
 
 Picture Picture::FromTga(const void* data, std::size_t size) {
@@ -125,12 +123,12 @@ Picture Picture::FromTga(const void* data, std::size_t size) {
     constexpr unsigned char kTopDown = 0x20;
     const auto* bytes = static_cast<const unsigned char*>(data);
     if (size < kHeader || bytes[1] != 0 || bytes[2] != kRunLengthTrueColour)
-        throw Error(L"The picture is not a run-length TGA file");
-    if (bytes[16] != 32 || (bytes[17] & 0x0F) != 8) throw Error(L"The picture is not 32 bits a pixel with alpha");
+        throw win::Error(L"The picture is not a run-length TGA file");
+    if (bytes[16] != 32 || (bytes[17] & 0x0F) != 8) throw win::Error(L"The picture is not 32 bits a pixel with alpha");
     const int width = bytes[12] | bytes[13] << 8;
     const int height = bytes[14] | bytes[15] << 8;
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
-        throw Error(L"The picture has an unusable size");
+        throw win::Error(L"The picture has an unusable size");
     const bool topDown = (bytes[17] & kTopDown) != 0;
 
     // Packets: a head byte, then one pixel repeated (head's high bit set) or
@@ -139,11 +137,11 @@ Picture Picture::FromTga(const void* data, std::size_t size) {
     std::vector<Pixel> straight(count);
     std::size_t at = kHeader + bytes[0];  // past the image ID
     for (std::size_t filled = 0; filled < count;) {
-        if (at >= size) throw Error(L"The picture file is cut short");
+        if (at >= size) throw win::Error(L"The picture file is cut short");
         const unsigned head = bytes[at++];
         const std::size_t pixels = (head & 0x7Fu) + 1;
         const std::size_t carried = head & 0x80u ? 4 : 4 * pixels;
-        if (pixels > count - filled || carried > size - at) throw Error(L"The picture file is cut short");
+        if (pixels > count - filled || carried > size - at) throw win::Error(L"The picture file is cut short");
         for (std::size_t i = 0; i < pixels; ++i, ++filled)
             std::memcpy(&straight[filled], bytes + at + (head & 0x80u ? 0 : 4 * i), 4);
         at += carried;
@@ -173,16 +171,16 @@ Picture::Picture(int width, int height, std::vector<Pixel> colour, std::vector<P
 
 Picture Picture::Scaled(int width, int height) const {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
-        throw Error(L"The picture cannot be scaled to an unusable size");
+        throw win::Error(L"The picture cannot be scaled to an unusable size");
     if (width == width_ && height == height_) return Picture(width, height, colour_, grey_);
     return Picture(width, height, Resample(colour_, width_, height_, width, height),
                    Resample(grey_, width_, height_, width, height));
 }
 
 void Picture::Draw(HDC dc, int x, int y, bool grey, BYTE opacity) const {
-    MemoryDc source(CreateCompatibleDC(dc));
+    win::MemoryDc source(CreateCompatibleDC(dc));
     if (!source) return;
-    SelectedObject selected(source.get(), (grey ? greyBitmap_ : colourBitmap_).get());
+    win::SelectedObject selected(source.get(), (grey ? greyBitmap_ : colourBitmap_).get());
     BLENDFUNCTION blend{};
     blend.BlendOp = AC_SRC_OVER;
     blend.SourceConstantAlpha = opacity;

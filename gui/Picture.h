@@ -2,7 +2,7 @@
 // premultiplied by their opacity once at load, and a grey copy beside it.
 #pragma once
 
-#include "gui/Handles.h"
+#include "win/Gdi.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -50,8 +50,8 @@ private:
     int height_ = 0;
     std::vector<Pixel> colour_;
     std::vector<Pixel> grey_;
-    GdiObject colourBitmap_;
-    GdiObject greyBitmap_;
+    win::GdiObject colourBitmap_;
+    win::GdiObject greyBitmap_;
 };
 
 }  // namespace gui

@@ -3,7 +3,9 @@
 #include "gui/Application.h"
 #include "gui/Caption.h"
 #include "gui/Dpi.h"
-#include "gui/Error.h"
+#include "win/Error.h"
+#include "win/Gdi.h"
+#include "win/Window.h"
 
 #include <windowsx.h>
 #include <vsstyle.h>
@@ -14,7 +16,6 @@
 namespace gui {
 
 namespace {
-
 
 constexpr BYTE kHalfOpacity = 128;
 // The frame's width, classic (outline and two-pixel edge) or styled.
@@ -40,12 +41,6 @@ HBRUSH OutlineBrush() {
     const int frame = Brightness(GetSysColor(COLOR_WINDOWFRAME));
     const int darkShadow = Brightness(GetSysColor(COLOR_3DDKSHADOW));
     return GetSysColorBrush(frame <= darkShadow ? COLOR_WINDOWFRAME : COLOR_3DDKSHADOW);
-}
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
-    return text;
 }
 
 }  // namespace
@@ -101,7 +96,7 @@ PictureButton::PictureButton(HWND button, const Picture& picture, int dpi)
       picture_(picture.Scaled(Scale(picture.Width(), dpi), Scale(picture.Height(), dpi))),
       dpi_(dpi) {
     if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) != BS_OWNERDRAW)
-        throw Error(L"A picture button needs an owner-drawn button");
+        throw win::Error(L"A picture button needs an owner-drawn button");
     theme_.Open(button, L"Button");
     Redraw();
 }
@@ -197,13 +192,13 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
     const RECT& bounds = item.rcItem;
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
-    MemoryDc canvas(CreateCompatibleDC(item.hDC));
-    GdiObject bitmap(canvas ? CreateCompatibleBitmap(item.hDC, width, height) : nullptr);
+    win::MemoryDc canvas(CreateCompatibleDC(item.hDC));
+    win::GdiObject bitmap(canvas ? CreateCompatibleBitmap(item.hDC, width, height) : nullptr);
     if (!bitmap) {
         Paint(item.hDC, bounds, look);
         return;
     }
-    SelectedObject selected(canvas.get(), bitmap.get());
+    win::SelectedObject selected(canvas.get(), bitmap.get());
     Paint(canvas.get(), RECT{0, 0, width, height}, look);
     BitBlt(item.hDC, bounds.left, bounds.top, width, height, canvas.get(), 0, 0, SRCCOPY);
 }
@@ -213,15 +208,15 @@ void PictureButton::Paint(HDC dc, const RECT& client, const ButtonLook& look) co
     const RECT content = ContentRect(dc, client, look.frame);
 
     auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    SelectedObject selectedFont(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    win::SelectedObject selectedFont(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    const std::wstring text = WindowText(Handle());
+    const std::wstring text = win::WindowText(Handle());
     UINT format = DT_CENTER | DT_WORDBREAK;
     if (SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) format |= DT_HIDEPREFIX;
 
-    // The caption wraps only where it would reach the frame's edge: button
-    // captions are long words for an 89-pixel button, and Wine's Tahoma is
-    // wider than Windows' ("Alapértelmezett" 85 pixels at 8 points).
+    // The caption wraps only where it would reach the frame's edge: a caption
+    // may be one long word for a narrow button, and Wine's Tahoma is wider
+    // than Windows' (a 15-letter word 85 pixels at 8 points).
     SIZE caption{std::max<LONG>(0, client.right - client.left - 2 * kFrameEdge), 0};
     if (!text.empty()) {
         RECT measured{0, 0, caption.cx, 0};

@@ -4,9 +4,10 @@
 #include "gui/AccessibleButton.h"
 #include "gui/Application.h"
 #include "gui/Caption.h"
-#include "gui/Error.h"
-#include "gui/Picture.h"
 #include "gui/Window.h"
+#include "win/Error.h"
+#include "win/Gdi.h"
+#include "win/Window.h"
 
 #include <windowsx.h>
 
@@ -55,9 +56,9 @@ void Paint(HWND window, const SpeedButton& state, HDC dc, const RECT& client) {
     else if (enabled && (state.mouseOver || state.pressing))
         DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
 
-    const std::wstring text = WindowText(window);
+    const std::wstring text = win::WindowText(window);
     if (text.empty()) return;
-    SelectedObject font(dc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
+    win::SelectedObject font(dc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     // Left unmarked while the cues are hidden: Wine's DrawText ignores DT_HIDEPREFIX.
     const wchar_t key = (state.hiddenCues & UISF_HIDEACCEL) ? 0 : state.accessKey;
@@ -68,15 +69,15 @@ void Paint(HWND window, const SpeedButton& state, HDC dc, const RECT& client) {
 }
 
 void OnPaint(HWND window, const SpeedButton& state) {
-    const PaintDc paint(window);
+    const win::PaintDc paint(window);
     const HDC dc = paint.get();
     RECT client;
     GetClientRect(window, &client);
     // Drawn off-screen and copied in one go, so that hovering does not flicker.
-    MemoryDc canvas(CreateCompatibleDC(dc));
-    GdiObject bitmap(canvas ? CreateCompatibleBitmap(dc, client.right, client.bottom) : nullptr);
+    win::MemoryDc canvas(CreateCompatibleDC(dc));
+    win::GdiObject bitmap(canvas ? CreateCompatibleBitmap(dc, client.right, client.bottom) : nullptr);
     if (bitmap) {
-        SelectedObject selected(canvas.get(), bitmap.get());
+        win::SelectedObject selected(canvas.get(), bitmap.get());
         Paint(window, state, canvas.get(), client);
         BitBlt(dc, 0, 0, client.right, client.bottom, canvas.get(), 0, 0, SRCCOPY);
     } else {
@@ -206,25 +207,21 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void SetSpeedButtonAccessKey(HWND button, wchar_t key) {
     const bool speedButton = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(button, GWLP_WNDPROC)) == &Procedure;
     SpeedButton* state = speedButton ? StateOf(button) : nullptr;
-    if (!state) throw Error(L"Only a speed button takes an access key");
+    if (!state) throw win::Error(L"Only a speed button takes an access key");
     state->accessKey = key;
     Redraw(button);
 }
 
 void RegisterSpeedButtonClass() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{sizeof existing};
-    if (GetClassInfoExW(instance, kSpeedButtonClass, &existing)) return;
-
     WNDCLASSEXW wc{sizeof wc};
     // No CS_DBLCLKS: two quick clicks are two clicks.
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &Procedure;
     wc.cbWndExtra = sizeof(SpeedButton*);
-    wc.hInstance = instance;
+    wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kSpeedButtonClass;
-    if (!RegisterClassExW(&wc)) ThrowLastError(L"Cannot register window class");
+    win::RegisterClassOnce(wc);
 }
 
 }  // namespace gui

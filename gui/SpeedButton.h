@@ -13,7 +13,7 @@
 
 namespace gui {
 
-constexpr wchar_t kSpeedButtonClass[] = L"KORdexSpeedButton";
+constexpr wchar_t kSpeedButtonClass[] = L"FlatSpeedButton";
 
 // Registers the class once per process; create the buttons with
 // CreateWindowExW (WS_CHILD, and no WS_TABSTOP: the button is never focused).

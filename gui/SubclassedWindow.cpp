@@ -1,43 +1,35 @@
 #include "gui/SubclassedWindow.h"
 
 #include "gui/Application.h"
-#include "gui/Error.h"
+#include "win/CommonControls.h"
+#include "win/Error.h"
 
 namespace gui {
 
 namespace {
-const wchar_t kProperty[] = L"KORdex.Subclassed";
-}
+// One subclass of ours per window: this procedure with this identifier.
+constexpr UINT_PTR kSubclassId = 1;
+}  // namespace
 
 SubclassedWindow::SubclassedWindow(HWND window) : handle_(window) {
-    if (!IsWindow(window)) throw Error(L"No window to take over");
-    if (Attached(window)) throw Error(L"The window is taken over already");
-    // The property first: the new procedure finds the object through it.
-    if (!SetPropW(window, kProperty, this)) ThrowLastError(L"Cannot take over the window");
-    previous_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassedWindow::Procedure)));
-    if (!previous_) {
-        const DWORD error = GetLastError();
-        RemovePropW(window, kProperty);
-        SetLastError(error);
-        ThrowLastError(L"Cannot take over the window");
-    }
+    if (!IsWindow(window)) throw win::Error(L"No window to take over");
+    if (Attached(window)) throw win::Error(L"The window is taken over already");
+    if (!win::SetSubclass(window, &SubclassedWindow::Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+        throw win::Error(L"Cannot take over the window");
 }
 
 SubclassedWindow::~SubclassedWindow() { Unhook(); }
 
 void SubclassedWindow::Unhook() {
     if (!handle_) return;
-    // Only if nobody subclassed the window after us; otherwise our procedure
-    // stays in their chain and, finding no object, forwards to the class.
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle_, GWLP_WNDPROC)) == &SubclassedWindow::Procedure)
-        SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    RemovePropW(handle_, kProperty);
+    win::RemoveSubclass(handle_, &SubclassedWindow::Procedure, kSubclassId);
     handle_ = nullptr;
 }
 
 SubclassedWindow* SubclassedWindow::Attached(HWND window) {
-    return window ? static_cast<SubclassedWindow*>(GetPropW(window, kProperty)) : nullptr;
+    DWORD_PTR self = 0;
+    if (!window || !win::SubclassData(window, &SubclassedWindow::Procedure, kSubclassId, self)) return nullptr;
+    return reinterpret_cast<SubclassedWindow*>(self);
 }
 
 LRESULT SubclassedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -45,21 +37,17 @@ LRESULT SubclassedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 LRESULT SubclassedWindow::Default(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return CallWindowProcW(previous_, handle_, message, wParam, lParam);
+    return win::DefSubclass(handle_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK SubclassedWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    SubclassedWindow* self = Attached(window);
-    if (!self) {
-        const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-        return CallWindowProcW(classProcedure, window, message, wParam, lParam);
-    }
+LRESULT CALLBACK SubclassedWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR self) {
+    auto* object = reinterpret_cast<SubclassedWindow*>(self);
     if (message == WM_NCDESTROY) {
-        const WNDPROC previous = self->previous_;
-        self->Unhook();
-        return CallWindowProcW(previous, window, message, wParam, lParam);
+        object->Unhook();
+        return win::DefSubclass(window, message, wParam, lParam);
     }
-    return Guarded([&] { return self->HandleMessage(message, wParam, lParam); });
+    return Guarded([&] { return object->HandleMessage(message, wParam, lParam); });
 }
 
 }  // namespace gui

@@ -1,8 +1,9 @@
 // A control of the platform's whose messages go to an object of ours first:
 // HandleMessage sees each one and calls Default for the control's own
-// behaviour. The control's procedure is put back when the object goes, or
-// let go when the window is destroyed first. No exception crosses the
-// procedure: an uncaught one goes to the default error box.
+// behaviour. The object subclasses the control through comctl32's chain (so
+// the common controls must be loaded) and leaves it when it goes, or when the
+// window is destroyed first. No exception crosses the procedure: an uncaught
+// one goes to the default error box.
 #pragma once
 
 #include <windows.h>
@@ -21,17 +22,18 @@ protected:
     explicit SubclassedWindow(HWND window);
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The next in the window's chain; only from within HandleMessage.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     // The object subclassing a window, or nullptr.
     static SubclassedWindow* Attached(HWND window);
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self);
     void Unhook();
 
     HWND handle_;
-    WNDPROC previous_ = nullptr;
 };
 
 }  // namespace gui

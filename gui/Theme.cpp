@@ -1,6 +1,6 @@
 #include "gui/Theme.h"
 
-#include <string>
+#include "win/Library.h"
 
 namespace gui {
 
@@ -22,39 +22,19 @@ struct UxTheme {
     }
 };
 
-template <typename Function>
-void Find(HMODULE module, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-HMODULE LoadUxTheme() {
-    // The program preloads it from the system folder at start; a program
-    // that did not gets it from there too, never by bare name.
-    if (HMODULE loaded = GetModuleHandleW(L"uxtheme.dll")) return loaded;
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    const std::wstring path = std::wstring(folder, length) + L"\\uxtheme.dll";
-    const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    // Kept loaded for the life of the process: the looked-up functions point into it.
-    HMODULE module = LoadLibraryW(path.c_str());
-    SetErrorMode(previous);
-    return module;
-}
-
 const UxTheme& Api() {
     static const UxTheme api = [] {
         UxTheme found;
-        HMODULE module = LoadUxTheme();
+        const HMODULE module = win::LoadSystemLibrary(L"uxtheme.dll");
         if (!module) return found;
-        Find(module, "IsThemeActive", found.isThemeActive);
-        Find(module, "IsAppThemed", found.isAppThemed);
-        Find(module, "OpenThemeData", found.openThemeData);
-        Find(module, "CloseThemeData", found.closeThemeData);
-        Find(module, "DrawThemeBackground", found.drawThemeBackground);
-        Find(module, "DrawThemeParentBackground", found.drawThemeParentBackground);
-        Find(module, "GetThemeBackgroundContentRect", found.getThemeBackgroundContentRect);
-        Find(module, "GetThemeColor", found.getThemeColor);
+        win::FindProcedure(module, "IsThemeActive", found.isThemeActive);
+        win::FindProcedure(module, "IsAppThemed", found.isAppThemed);
+        win::FindProcedure(module, "OpenThemeData", found.openThemeData);
+        win::FindProcedure(module, "CloseThemeData", found.closeThemeData);
+        win::FindProcedure(module, "DrawThemeBackground", found.drawThemeBackground);
+        win::FindProcedure(module, "DrawThemeParentBackground", found.drawThemeParentBackground);
+        win::FindProcedure(module, "GetThemeBackgroundContentRect", found.getThemeBackgroundContentRect);
+        win::FindProcedure(module, "GetThemeColor", found.getThemeColor);
         // All or nothing: a half-found uxtheme is treated as none.
         return found.complete() ? found : UxTheme{};
     }();

@@ -3,7 +3,7 @@
 // or styles are off, a Theme stays closed and callers draw the classic look.
 #pragma once
 
-#include "gui/Handles.h"
+#include "win/Handles.h"
 
 namespace gui {
 
@@ -36,7 +36,7 @@ public:
     static void DrawParentBackground(HWND child, HDC dc);
 
 private:
-    Unique<ThemeDataTraits> data_;
+    win::Unique<ThemeDataTraits> data_;
 };
 
 }  // namespace gui

@@ -1,15 +1,10 @@
 #include "gui/Window.h"
 
 #include "gui/Application.h"
-#include "gui/Error.h"
+#include "win/Error.h"
+#include "win/Window.h"
 
 namespace gui {
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
 
 bool IsUsable(HWND control) { return IsWindowVisible(control) && IsWindowEnabled(control); }
 
@@ -20,9 +15,6 @@ void Window::DestroyHandle() {
 }
 
 void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HICON smallIcon) {
-    WNDCLASSEXW existing{sizeof existing};
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
-
     WNDCLASSEXW wc{sizeof wc};
     wc.lpfnWndProc = &Window::Procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -31,7 +23,7 @@ void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HICON small
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
-    if (!RegisterClassExW(&wc)) ThrowLastError(L"Cannot register window class");
+    win::RegisterClassOnce(wc);
 }
 
 void Window::CreateHandle(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
@@ -39,7 +31,7 @@ void Window::CreateHandle(const wchar_t* className, const wchar_t* caption, DWOR
     const HWND created = CreateWindowExW(exStyle, className, caption, style, bounds.left, bounds.top,
                                          bounds.right - bounds.left, bounds.bottom - bounds.top, owner,
                                          nullptr, GetModuleHandleW(nullptr), this);
-    if (!created) ThrowLastError(L"Cannot create window");
+    if (!created) win::ThrowLastError(L"Cannot create window");
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

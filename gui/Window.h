@@ -5,12 +5,7 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace gui {
-
-// A window's text: a control's caption, an edit box's contents.
-std::wstring WindowText(HWND window);
 
 // Whether the user could press a control now: shown and enabled.
 bool IsUsable(HWND control);

@@ -11,7 +11,9 @@ KORDEX_ROOT=${KORDEX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 KORDEX_BUILD=${KORDEX_BUILD:-$KORDEX_ROOT/build}
 BENCH=$KORDEX_BUILD/bench
 # Permission tests run as this unprivileged user: as root, Wine lets every
-# write through whatever the file's attributes or the folder's mode say.
+# write through whatever the file's attributes or the folder's mode say. Run
+# by anyone but root, the tests need no such user: the user running them is
+# unprivileged already, and nothing is run as anyone else.
 TEST_USER=kordex-tester
 WINE_OVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 
@@ -111,21 +113,23 @@ bench_ensure_test_user() {
   id "$TEST_USER" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$TEST_USER"
 }
 
-# Makes the template prefix for an owner once: a 32-bit prefix with real
-# shell folders inside it, Wine's own fonts, no desktop integration, no crash
-# dialog and no window-manager stalls. Made again when the base registry
-# settings change.
+# Makes a template prefix once, owned by OWNER (default: the user running
+# the tests): a 32-bit prefix with real shell folders inside it, Wine's own
+# fonts, no desktop integration, no crash dialog and no window-manager
+# stalls. Made again when the base registry settings change.
+# `bench_make_template TEMPLATE [OWNER]`.
 bench_make_template() {
-  local template=$1 owner=$2 settings
+  local template=$1 owner=${2:-} log settings
+  log=$BENCH/wineboot-$(basename "$template").log
   settings=$(sha1sum <"$KORDEX_ROOT/tests/bench/base.reg")
   [[ -f $template/.complete && $(cat "$template/.complete") == "$settings" ]] && return 0
   rm -rf "$template"
   mkdir -p "$template/home"
-  if [[ $owner != root ]]; then
+  if [[ -n $owner ]]; then
     chown -R "$owner:" "$template"
   fi
-  bench_wine "$template" wineboot -i </dev/null >"$BENCH/wineboot-$owner.log" 2>&1 ||
-    bench_fail "wineboot failed for $owner (see $BENCH/wineboot-$owner.log)"
+  bench_wine "$template" wineboot -i </dev/null >"$log" 2>&1 ||
+    bench_fail "wineboot failed for $template (see $log)"
   bench_as_owner "$template" cp /usr/share/wine/fonts/* "$template/drive_c/windows/Fonts/"
   local link
   for link in "$template"/drive_c/users/*/*; do
@@ -140,20 +144,27 @@ bench_make_template() {
   echo "$settings" | bench_as_owner "$template" tee "$template/.complete" >/dev/null
 }
 
+# The templates: template-root for the user running the tests, and, when
+# that is root, template-user for the unprivileged test user.
 bench_templates() {
-  bench_ensure_test_user
   mkdir -p "$BENCH"
   chmod 755 "$BENCH"
-  bench_make_template "$BENCH/template-root" root
-  bench_make_template "$BENCH/template-user" "$TEST_USER"
+  bench_make_template "$BENCH/template-root"
+  if ((EUID == 0)); then
+    bench_ensure_test_user
+    bench_make_template "$BENCH/template-user" "$TEST_USER"
+  fi
 }
 
 # A fresh prefix for one test, copied from a template: `bench_prefix NAME
-# [user]`. Drive Z: (the whole Linux root) is replaced by K: for the build
-# folder, which holds the installer and the test programs.
+# [root|user]`: root for the user running the tests, user for an
+# unprivileged one (the same, unless that is root). Drive Z: (the whole
+# Linux root) is replaced by K: for the build folder, which holds the
+# installer and the test programs.
 bench_prefix() {
   local name=$1 who=${2:-root}
   local prefix=$BENCH/prefixes/$name
+  ((EUID == 0)) || who=root
   bench_stop_server "$prefix"
   rm -rf "$prefix"
   mkdir -p "$BENCH/prefixes"

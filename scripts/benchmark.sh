@@ -45,9 +45,8 @@ caption='KORdex v1.2 - program telepítő'
 nsis_caption='KORdex Setup: Installation Folder'
 
 bench_start_screen
-bench_ensure_test_user
 mkdir -p "$BENCH" && chmod 755 "$BENCH"
-bench_make_template "$BENCH/template-root" root
+bench_make_template "$BENCH/template-root"
 
 # The payload of the given item sizes (random bytes, so that nothing
 # compresses it), the installer and the NSIS installer built with it.

@@ -18,9 +18,8 @@ else
   [[ -s $BENCH/display ]] && own_screen=0 || own_screen=1
   bench_start_screen
 fi
-bench_ensure_test_user
 mkdir -p "$BENCH" && chmod 755 "$BENCH"
-bench_make_template "$BENCH/template-root" root
+bench_make_template "$BENCH/template-root"
 prefix=$(bench_prefix run)
 
 if ((!headless)); then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything the installer needs to be built, run and tested on a
-# Debian 12 machine, as root. Safe to run again: it only installs what is missing.
+# Debian 12 machine, as root. Safe to run again: it only installs what is
+# missing, so once everything is there anyone may run it.
 set -euo pipefail
 
 packages=(
@@ -10,18 +11,23 @@ packages=(
   xvfb x11-utils xdotool imagemagick
   doctest-dev
   python3 locales strace
+  git icoutils osslsigncode openssl
 )
 
 missing=()
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  dpkg --add-architecture i386
-  need_update=1
-fi
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
 done
 
 if ((${#missing[@]})); then
+  # Only root may install; anyone else needs it done once by root.
+  if ((EUID != 0)); then
+    echo "setup: missing ${missing[*]}; run scripts/setup.sh as root once" >&2
+    exit 1
+  fi
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
   echo "setup: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq

@@ -1,8 +1,8 @@
 #include "support/FastShellLink.h"
 
-#include "gui/Error.h"
-#include "gui/Handles.h"
 #include "support/Registry.h"
+#include "win/Com.h"
+#include "win/Error.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -36,9 +36,9 @@ std::wstring GuidText(REFGUID guid) {
 }
 
 template <typename Interface>
-gui::ComPtr<Interface> Query(IUnknown* object, REFIID iid) {
-    gui::ComPtr<Interface> result;
-    if (FAILED(object->QueryInterface(iid, result.receive()))) throw gui::Error(L"Interface not supported");
+win::ComPtr<Interface> Query(IUnknown* object, REFIID iid) {
+    win::ComPtr<Interface> result;
+    if (FAILED(object->QueryInterface(iid, result.receive()))) throw win::Error(L"Interface not supported");
     return result;
 }
 
@@ -63,13 +63,13 @@ bool TFastShellLink::Execute() const {
     const std::wstring folderPath = shellFolder + L"\\" + FCreateIn.Subfolder();
     if (FCreateIn.CreatePath()) CreateFoldersAlong(folderPath);
 
-    gui::ComPtr<IUnknown> object;
+    win::ComPtr<IUnknown> object;
     const HRESULT created =
         CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.receive());
     if (FAILED(created))
-        throw gui::Error(gui::SystemErrorText(static_cast<DWORD>(created)) + L", ClassID: " + GuidText(CLSID_ShellLink));
-    const gui::ComPtr<IShellLinkW> link = Query<IShellLinkW>(object.get(), IID_IShellLinkW);
-    const gui::ComPtr<IPersistFile> file = Query<IPersistFile>(object.get(), IID_IPersistFile);
+        throw win::Error(win::SystemErrorText(static_cast<DWORD>(created)) + L", ClassID: " + GuidText(CLSID_ShellLink));
+    const win::ComPtr<IShellLinkW> link = Query<IShellLinkW>(object.get(), IID_IShellLinkW);
+    const win::ComPtr<IPersistFile> file = Query<IPersistFile>(object.get(), IID_IPersistFile);
 
     // A shortcut that lost any of its settings would start the wrong thing.
     if (FAILED(link->SetArguments(FParamString.c_str()))) return false;

@@ -1,19 +1,19 @@
 #include "support/Registry.h"
 
-#include "gui/Error.h"
-#include "gui/Handles.h"
+#include "win/Error.h"
+#include "win/Handles.h"
 
 #include <vector>
 
 std::wstring ReadRegistryText(HKEY hive, const std::wstring& keyPath, const std::wstring& name) {
     const std::wstring path = !keyPath.empty() && keyPath[0] == L'\\' ? keyPath.substr(1) : keyPath;
-    gui::RegKey key;
+    win::RegKey key;
     if (RegOpenKeyExW(hive, path.c_str(), 0, KEY_READ, key.receive()) != ERROR_SUCCESS) return {};
 
     DWORD type = 0;
     DWORD size = 0;
     if (RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
-    if (type != REG_SZ && type != REG_EXPAND_SZ) throw gui::Error(L"Invalid data type for '" + name + L"'");
+    if (type != REG_SZ && type != REG_EXPAND_SZ) throw win::Error(L"Invalid data type for '" + name + L"'");
 
     // Room for a terminator that the stored value may lack.
     std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');

@@ -9,8 +9,8 @@
 
 #ifdef KORDEX_PREPARED
 #include "app/DllHardening.h"
+#include "win/CommonControls.h"
 
-#include <commctrl.h>
 #include <objbase.h>
 #include <shellapi.h>
 #endif
@@ -30,8 +30,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 #ifdef KORDEX_PREPARED
     HardenDllLoading();
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&classes);
+    win::LoadCommonControls();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 #endif
     WNDCLASSW windowClass{};

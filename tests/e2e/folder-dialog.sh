@@ -308,8 +308,11 @@ SCRIPT
 [[ -d $prefix/drive-e/Programs && ! -e $prefix/drive-e/Programs/Mine ]] ||
   e2e_fail "E:\\Programs\\Mine was not checked as typed"
 
-# Switching to another program and back keeps what the user did.
-e2e_drive "$prefix" DIALOG="$DIALOG" USER="$user" <<'SCRIPT'
+# Switching to another program and back keeps what the user did. The
+# profile folders are listed by name, ignoring case, so where the user's
+# own stands depends on its name.
+profiles=$(printf '%s\n' Public "$user" | LC_ALL=C sort -f)
+e2e_drive "$prefix" DIALOG="$DIALOG" FIRST="${profiles%%$'\n'*}" SECOND="${profiles#*$'\n'}" <<'SCRIPT'
 start ${INSTALLER}
 window ${CAPTION}
 click #1010
@@ -329,8 +332,8 @@ expect-selection #2005 "C:\\"
 expect-items #2005
   "C:\\"
   "C:\\users"
-  "C:\\users\\Public"
-  "C:\\users\\${USER}"
+  "C:\\users\\${FIRST}"
+  "C:\\users\\${SECOND}"
 end
 click #2002
 window ${CAPTION}

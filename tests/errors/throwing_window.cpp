@@ -3,9 +3,9 @@
 // with the argument "show" the show event raises one too. One button makes a
 // child's paint fail, another shows how often the child was painted.
 #include "gui/Application.h"
-#include "gui/Error.h"
-#include "gui/Handles.h"
 #include "gui/Window.h"
+#include "win/Error.h"
+#include "win/Gdi.h"
 
 #include <iterator>
 #include <memory>
@@ -45,9 +45,9 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message != WM_PAINT) return Window::HandleMessage(message, wParam, lParam);
-        const gui::PaintDc paint(Handle());
+        const win::PaintDc paint(Handle());
         ++paints_;
-        if (failing_) throw gui::Error(L"Hiba rajzolás közben");
+        if (failing_) throw win::Error(L"Hiba rajzolás közben");
         return 0;
     }
 
@@ -76,7 +76,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
         case WM_SHOWWINDOW:
-            if (wParam && throwOnShow_) throw gui::Error(L"Hiba a megjelenítéskor");
+            if (wParam && throwOnShow_) throw win::Error(L"Hiba a megjelenítéskor");
             return 0;
         case WM_COMMAND:
             Command(LOWORD(wParam));
@@ -107,7 +107,7 @@ private:
         } else if (id == kPaintCountId) {
             SetDlgItemTextW(Handle(), kPaintCountId, std::to_wstring(painter_->Paints()).c_str());
         } else if (id >= kFirstId && id < kFirstId + static_cast<int>(std::size(kMessages))) {
-            throw gui::Error(kMessages[id - kFirstId]);
+            throw win::Error(kMessages[id - kFirstId]);
         }
     }
 

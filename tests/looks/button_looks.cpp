@@ -7,11 +7,11 @@
 // disables the bottom row; "Kilépés" closes the window.
 #include "gui/Application.h"
 #include "gui/Dpi.h"
-#include "gui/Error.h"
 #include "gui/Picture.h"
 #include "gui/PictureButton.h"
 #include "gui/SpeedButton.h"
 #include "gui/Window.h"
+#include "win/Error.h"
 
 #include <iterator>
 #include <memory>
@@ -114,7 +114,7 @@ protected:
 
 private:
     int S(int pixels) const { return gui::Scale(pixels, dpi_); }
-    static HFONT Font(const gui::GdiObject& font) { return static_cast<HFONT>(font.get()); }
+    static HFONT Font(const win::GdiObject& font) { return static_cast<HFONT>(font.get()); }
 
     HFONT MakeFont(int weight) const {
         return CreateFontW(gui::FontHeight(8, dpi_), 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -127,7 +127,7 @@ private:
         HWND child = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, S(x), S(y), S(width),
                                      S(height), Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                      GetModuleHandleW(nullptr), nullptr);
-        if (!child) gui::ThrowLastError(L"Cannot create a control");
+        if (!child) win::ThrowLastError(L"Cannot create a control");
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         return child;
     }
@@ -167,8 +167,8 @@ private:
 
     int dpi_;
     std::vector<gui::Picture> pictures_;
-    gui::GdiObject font_;
-    gui::GdiObject boldFont_;
+    win::GdiObject font_;
+    win::GdiObject boldFont_;
     std::vector<std::unique_ptr<gui::PictureButton>> buttons_;
     HWND focus_ = nullptr;
 };

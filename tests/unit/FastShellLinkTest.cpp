@@ -1,7 +1,8 @@
-#include "gui/Error.h"
-#include "gui/Handles.h"
 #include "support/FastShellLink.h"
 #include "support/Registry.h"
+#include "win/Com.h"
+#include "win/Error.h"
+#include "win/Handles.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -35,7 +36,7 @@ public:
 private:
     const wchar_t* name_;
     std::wstring saved_;
-    gui::RegKey key_;
+    win::RegKey key_;
 };
 
 struct LinkContents {
@@ -43,9 +44,9 @@ struct LinkContents {
 };
 
 LinkContents Load(const std::wstring& file) {
-    gui::ComPtr<IShellLinkW> link;
+    win::ComPtr<IShellLinkW> link;
     REQUIRE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.receive())));
-    gui::ComPtr<IPersistFile> persist;
+    win::ComPtr<IPersistFile> persist;
     REQUIRE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, persist.receive())));
     REQUIRE(SUCCEEDED(persist->Load(file.c_str(), STGM_READ)));
     wchar_t text[MAX_PATH * 2] = L"";
@@ -106,7 +107,7 @@ TEST_CASE("the shortcut's name doubles the backslash when the subfolder is empty
 }
 
 TEST_CASE("a desktop shortcut is saved with its target, working folder and arguments, replacing an older one") {
-    gui::ComApartment com;
+    win::ComApartment com;
     const std::wstring file = ShellFolder(L"Desktop") + L"\\KordexUnitTest.lnk";
     TFastShellLink link;
     link.SetLinkName(L"KordexUnitTest");
@@ -128,7 +129,7 @@ TEST_CASE("a desktop shortcut is saved with its target, working folder and argum
 }
 
 TEST_CASE("missing folders below the shell folder are made on the way, unless told not to") {
-    gui::ComApartment com;
+    win::ComApartment com;
     const std::wstring documents = ShellFolder(L"Personal");
     TFastShellLink link;
     link.SetLinkName(L"Deep");
@@ -148,7 +149,7 @@ TEST_CASE("missing folders below the shell folder are made on the way, unless to
 }
 
 TEST_CASE("a missing shell-folder value makes no folders and no shortcut, and says so") {
-    gui::ComApartment com;
+    win::ComApartment com;
     ShellFolderOverride startup(L"Startup");
     startup.Remove();
     TFastShellLink link;
@@ -161,7 +162,7 @@ TEST_CASE("a missing shell-folder value makes no folders and no shortcut, and sa
 }
 
 TEST_CASE("a shell-folder value that is not text raises the data type error") {
-    gui::ComApartment com;
+    win::ComApartment com;
     ShellFolderOverride startup(L"Startup");
     startup.SetNumber(1);
     TFastShellLink link;
@@ -169,7 +170,7 @@ TEST_CASE("a shell-folder value that is not text raises the data type error") {
     try {
         link.Execute();
         FAIL("no error raised");
-    } catch (const gui::Error& error) {
+    } catch (const win::Error& error) {
         CHECK(error.message() == L"Invalid data type for 'Startup'");
     }
 }

@@ -1,5 +1,5 @@
 #include "app/Folders.h"
-#include "gui/Error.h"
+#include "win/Error.h"
 
 #include <windows.h>
 
@@ -39,7 +39,7 @@ TEST_CASE("a folder that cannot be made is reported, an empty path raises the ru
     bool raised = false;
     try {
         ForceDirectories(L"");
-    } catch (const gui::Error& error) {
+    } catch (const win::Error& error) {
         raised = true;
         CHECK(error.message() == L"Unable to create directory");
     }

@@ -1,4 +1,4 @@
-#include "gui/Paths.h"
+#include "win/Paths.h"
 
 #include <doctest.h>
 
@@ -18,7 +18,7 @@ TEST_CASE("file names compare regardless of letter case, and only whole names") 
     for (const Case& c : cases) {
         CAPTURE(std::wstring(c.a));
         CAPTURE(std::wstring(c.b));
-        CHECK(gui::SameFileName(c.a, c.b) == c.same);
+        CHECK(win::SameFileName(c.a, c.b) == c.same);
     }
 }
 
@@ -34,7 +34,7 @@ TEST_CASE("only a drive with its root or a network share needs no current folder
     };
     for (const Case& c : cases) {
         CAPTURE(std::wstring(c.path));
-        CHECK(gui::IsFullyQualified(c.path) == c.qualified);
+        CHECK(win::IsFullyQualified(c.path) == c.qualified);
     }
 }
 
@@ -61,9 +61,9 @@ TEST_CASE("a folder's parent, its chain from the root and the name its row shows
     };
     for (const Case& c : cases) {
         CAPTURE(std::wstring(c.folder));
-        CHECK(gui::ParentFolder(c.folder) == c.parent);
-        CHECK(gui::FolderChain(c.folder) == c.chain);
-        CHECK(gui::FolderName(c.folder) == c.name);
+        CHECK(win::ParentFolder(c.folder) == c.parent);
+        CHECK(win::FolderChain(c.folder) == c.chain);
+        CHECK(win::FolderName(c.folder) == c.name);
     }
 }
 
@@ -78,6 +78,6 @@ TEST_CASE("trailing separators go, except the one a root needs") {
     };
     for (const Case& c : cases) {
         CAPTURE(std::wstring(c.path));
-        CHECK(gui::WithoutTrailingSeparator(c.path) == c.trimmed);
+        CHECK(win::WithoutTrailingSeparator(c.path) == c.trimmed);
     }
 }

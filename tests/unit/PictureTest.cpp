@@ -1,6 +1,6 @@
-#include "gui/Error.h"
-#include "gui/Handles.h"
 #include "gui/Picture.h"
+#include "win/Error.h"
+#include "win/Gdi.h"
 
 #include <windows.h>
 
@@ -37,11 +37,11 @@ std::vector<std::uint32_t> Drawn(const gui::Picture& picture) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof info.bmiHeader, picture.Width(), -picture.Height(), 1, 32, BI_RGB};
     void* bits = nullptr;
-    gui::GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    gui::MemoryDc dc(CreateCompatibleDC(nullptr));
+    win::GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win::MemoryDc dc(CreateCompatibleDC(nullptr));
     REQUIRE(bitmap);
     REQUIRE(dc);
-    const gui::SelectedObject selected(dc.get(), bitmap.get());
+    const win::SelectedObject selected(dc.get(), bitmap.get());
     picture.Draw(dc.get(), 0, 0, false, 255);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
@@ -83,7 +83,7 @@ TEST_CASE("a damaged or unsupported picture raises an error instead of reading p
     bad.push_back(noAlpha);
     for (size_t i = 0; i < bad.size(); ++i) {
         CAPTURE(i);
-        CHECK_THROWS_AS(gui::Picture::FromTga(bad[i].data(), bad[i].size()), gui::Error);
+        CHECK_THROWS_AS(gui::Picture::FromTga(bad[i].data(), bad[i].size()), win::Error);
     }
 }
 

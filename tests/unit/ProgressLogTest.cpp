@@ -1,5 +1,5 @@
 #include "app/ProgressLog.h"
-#include "gui/Error.h"
+#include "win/Error.h"
 
 #include <windows.h>
 
@@ -100,8 +100,8 @@ TEST_CASE("an entry that does not exist raises an error instead of landing elsew
     LogBox ui;
     ProgressLog log(ui.box);
     log.Add(L"only");
-    CHECK_THROWS_AS(log.Append(1, L"OK"), gui::Error);
-    CHECK_THROWS_AS(log.Entry(3), gui::Error);
+    CHECK_THROWS_AS(log.Append(1, L"OK"), win::Error);
+    CHECK_THROWS_AS(log.Entry(3), win::Error);
     CHECK(ui.Text() == L"only");
 }
 

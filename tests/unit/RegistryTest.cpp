@@ -1,5 +1,5 @@
 #include "support/Registry.h"
-#include "gui/Error.h"
+#include "win/Error.h"
 
 #include <doctest.h>
 
@@ -55,7 +55,7 @@ TEST_CASE("a value of another kind than text raises the data type error naming t
         try {
             ReadRegistryText(HKEY_CURRENT_USER, scratch.path, name);
             FAIL("no error raised");
-        } catch (const gui::Error& error) {
+        } catch (const win::Error& error) {
             CHECK(error.message() == std::wstring(L"Invalid data type for '") + name + L"'");
         }
     }

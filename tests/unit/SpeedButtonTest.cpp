@@ -31,12 +31,12 @@ public:
     void leaveClick() { ++leaveClicks; }
 
 private:
-    static const gui::FormSpec kForm;
-    static const gui::ControlSpec<KeysForm> kControls[3];
+    static const gui::FormLayout kForm;
+    static const gui::ControlLayout<KeysForm> kControls[3];
 };
 
-const gui::FormSpec KeysForm::kForm{L"KORdexKeysTestForm", L"Keys", 200, 100, WS_POPUP, 0, L"Tahoma", 8};
-const gui::ControlSpec<KeysForm> KeysForm::kControls[3] = {
+const gui::FormLayout KeysForm::kForm{L"KORdexKeysTestForm", L"Keys", 200, 100, WS_POPUP, 0, L"Tahoma", 8};
+const gui::ControlLayout<KeysForm> KeysForm::kControls[3] = {
     {{L"install", gui::ControlKind::SpeedButton, idInstall, nullptr, {10, 10, 75, 25}, L"Telepítés", 0,
       gui::kNoTabStop, 0, L'T'},
      &KeysForm::install, &KeysForm::installClick},

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Checks that a program imports only from the allowed system DLLs and only
-# functions that Windows XP SP3 has. xp-sp3-functions.txt lists the functions
-# checked against XP SP3's documentation and exports; a new import fails here
-# until someone has checked it and added it (or reached it through GetProcAddress).
+# Checks that a program imports only from KnownDLLs and only functions that
+# Windows XP SP3 has. A static import's DllMain runs before the program's
+# first line, so before it narrows the DLL search: only a KnownDLL, which
+# XP, Vista and 7 always map from the system's own copy, is safe there.
+# Anything else (comctl32 included) is loaded at run time, after the
+# narrowing. xp-sp3-functions.txt lists the functions checked against XP
+# SP3's documentation and exports; a new import fails here until someone has
+# checked it and added it (or reached it through GetProcAddress).
 set -euo pipefail
 exe=$1
 here=$(cd "$(dirname "$0")" && pwd)
-allowed_dlls='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|comctl32|msvcrt|shlwapi)\.dll$'
+# Reviewed: KnownDLLs on Windows XP, Vista and 7, or imported by one (which
+# makes a DLL known too).
+allowed_dlls='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|msvcrt|shlwapi)\.dll$'
 
 imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '
   /DLL Name:/ { dll = tolower($3); next }
@@ -18,7 +24,7 @@ imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '
 status=0
 while read -r dll; do
   if ! [[ $dll =~ $allowed_dlls ]]; then
-    echo "imports from $dll, which is not a system DLL loaded from the system folder"
+    echo "imports from $dll, which is not a KnownDLL on Windows XP, Vista and 7"
     status=1
   fi
 done < <(cut -d' ' -f1 <<<"$imports" | sort -u)

@@ -59,7 +59,7 @@ VARIANT self() {
 
 std::wstring hresult(HRESULT hr) { return L"0x" + toHex((unsigned long)hr); }
 
-bool accessibleOf(HWND hwnd, gui::ComPtr<IAccessible>& object, std::wstring& why) {
+bool accessibleOf(HWND hwnd, win::ComPtr<IAccessible>& object, std::wstring& why) {
     HRESULT hr = AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, IID_IAccessible, object.receive());
     if (SUCCEEDED(hr) && object)
         return true;
@@ -116,7 +116,7 @@ void cmdExpectAccessible(Context& ctx, const Step& step) {
                 HWND hwnd = lookUp(ctx, control, found);
                 if (!hwnd)
                     return false;
-                gui::ComPtr<IAccessible> object;
+                win::ComPtr<IAccessible> object;
                 if (!accessibleOf(hwnd, object, found))
                     return false;
                 return readProperty(object.get(), property, found) && found == expected;
@@ -129,7 +129,7 @@ void cmdDoDefaultAction(Context& ctx, const Step& step) {
     if (refused && step.args[2].text != L"refused")
         fail(L"expected refused, not " + quote(step.args[2].text));
     HWND hwnd = waitForControl(ctx, step.args[1]);
-    gui::ComPtr<IAccessible> object;
+    win::ComPtr<IAccessible> object;
     std::wstring why;
     if (!accessibleOf(hwnd, object, why))
         fail(why);

@@ -47,7 +47,7 @@ void endPrograms(Context& ctx) {
 }
 
 int run(const std::wstring& script, const std::vector<Step>& steps) {
-    gui::ComApartment com;  // for the accessible objects
+    win::ComApartment com;  // for the accessible objects
     Context ctx;
     for (const Step& step : steps) {
         printOut(location(script, step.line) + L": " + step.source);

@@ -1,11 +1,11 @@
-// Text rules for Windows paths that the folder controls share. They look at
-// the text only, never at the disk; FullPath also at the current folder.
+// Windows paths. The text rules look at the text only, never at the disk;
+// FullPath also at the current folder, as the system resolves a path.
 #pragma once
 
 #include <string>
 #include <vector>
 
-namespace gui {
+namespace win {
 
 // Whether two paths name the same file as the file system compares names:
 // regardless of letter case.
@@ -33,4 +33,4 @@ std::vector<std::wstring> FolderChain(const std::wstring& folder);
 // What a row shows: the last name, or the whole root (C:\).
 std::wstring FolderName(const std::wstring& folder);
 
-}  // namespace gui
+}  // namespace win

@@ -1,12 +1,12 @@
-#include "gui/Error.h"
+#include "win/Error.h"
 
-#include "gui/Handles.h"
+#include "win/Handles.h"
 
 #include <cwctype>
 #include <iterator>
 #include <new>
 
-namespace gui {
+namespace win {
 
 std::wstring SystemErrorText(DWORD code) {
     wchar_t* buffer = nullptr;
@@ -63,4 +63,4 @@ std::wstring CurrentExceptionMessage() {
     }
 }
 
-}  // namespace gui
+}  // namespace win

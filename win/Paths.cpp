@@ -1,12 +1,12 @@
-#include "gui/Paths.h"
+#include "win/Paths.h"
 
-#include "gui/Error.h"
+#include "win/Error.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-namespace gui {
+namespace win {
 
 namespace {
 
@@ -85,4 +85,4 @@ std::wstring FolderName(const std::wstring& folder) {
     return path.substr(separator == std::wstring::npos || separator < root ? root : separator + 1);
 }
 
-}  // namespace gui
+}  // namespace win

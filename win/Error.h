@@ -1,4 +1,5 @@
-// The one exception type of the program: a message meant for the user.
+// The one exception type: a message meant for the user, and the system's
+// own text for its error codes.
 #pragma once
 
 #include <windows.h>
@@ -6,13 +7,13 @@
 #include <exception>
 #include <string>
 
-namespace gui {
+namespace win {
 
 class Error : public std::exception {
 public:
     explicit Error(std::wstring message) : message_(std::move(message)) {}
     const std::wstring& message() const { return message_; }
-    const char* what() const noexcept override { return "KORdex error"; }
+    const char* what() const noexcept override { return "error with a message for the user"; }
 
 private:
     std::wstring message_;
@@ -32,4 +33,4 @@ std::wstring Decimal(unsigned long value);
 // The message of the exception being handled, for any exception type.
 std::wstring CurrentExceptionMessage();
 
-}  // namespace gui
+}  // namespace win

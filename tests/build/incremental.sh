@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# A file the installer embeds, changed in place, is in the exe after the next
+# build: a payload item in the build folder, a button picture, the icon, the
+# manifest. Each change is followed by a build of its own, and the exe's
+# resource is read back; the installer, rebuilt with a changed payload item,
+# then installs the new bytes, which it does only if their checksum matches.
+source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/lib.sh"
+place=${SCRATCH_PLACES[0]}
+src=$place/src
+build=$place/build
+exe=$build/KORdexSetup.exe
+
+# The bytes of one resource of the exe, as wrestool's --type and --name take them.
+resource() {
+  wrestool -x --raw --type="$1" --name="$2" "$exe"
+}
+
+# Image N (from 0) of an .ico file, as the exe's icon resource of that image holds it.
+ico_image() {
+  python3 - "$1" "$2" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+size, offset = struct.unpack_from("<II", data, 6 + 16 * int(sys.argv[2]) + 8)
+sys.stdout.buffer.write(data[offset:offset + size])
+PY
+}
+
+# Changes the last byte of a file in place.
+flip_last_byte() {
+  python3 - "$1" <<'PY'
+import sys
+with open(sys.argv[1], "r+b") as f:
+    f.seek(-1, 2)
+    last = f.read(1)[0]
+    f.seek(-1, 2)
+    f.write(bytes([last ^ 0xFF]))
+PY
+}
+
+# Each case: what is changed, how, and the resource it must show up in.
+database=$build/sample-payload/datacore.kdx
+printf 'KORdex sample database, changed in place after the first build\r\n' >"$SCRATCH/new-database"
+cases=(
+  "manifest|printf '<!-- changed -->\n' >>'$src/app/KORdexSetup.manifest'|cat '$src/app/KORdexSetup.manifest'|24 1"
+  "picture|flip_last_byte '$src/payload/btn_browse.tga'|cat '$src/payload/btn_browse.tga'|10 104"
+  "icon|flip_last_byte '$src/payload/kordex.ico'|ico_image '$src/payload/kordex.ico' 4|3 5"
+  "payload item|cat '$SCRATCH/new-database' >'$database'|cat '$database'|10 2"
+)
+for case in "${cases[@]}"; do
+  IFS='|' read -r what change expected where <<<"$case"
+  before=$(resource $where | sha256sum)
+  eval "$change"
+  scratch_build "$place" || e2e_fail "$what: the build failed"
+  after=$(resource $where | sha256sum)
+  [[ $after != "$before" ]] || e2e_fail "$what: changed, but the exe still holds the old one"
+  cmp <(eval "$expected") <(resource $where) || e2e_fail "$what: the exe's resource differs from the changed file"
+  echo "$what: rebuilt with the change"
+done
+
+# The rebuilt installer installs the new database, so its checksum is the new one.
+prefix=$(e2e_prefix)
+exe_k="K:${exe#"$KORDEX_BUILD"}"
+{
+  echo 'start ${SCRATCH_INSTALLER}'
+  echo 'window ${CAPTION}'
+  echo 'click #1003'
+  e2e_install_log 'C:\Kordex'
+  echo 'close'
+  echo 'wait-exit 0'
+} | e2e_drive "$prefix" SCRATCH_INSTALLER="${exe_k//\//\\}"
+cmp "$SCRATCH/new-database" "$(e2e_c "$prefix" 'C:\Kordex')/datacore.kdx" ||
+  e2e_fail "the installed datacore.kdx is not the changed one"

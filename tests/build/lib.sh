@@ -1,0 +1,30 @@
+# Sourced by the build tests: two scratch builds of the installer, each from
+# its own copy of the sources as they are now (committed or not), as a
+# packager builds it (scripts/build.sh, no tests), in two places that differ
+# in name and depth.
+set -euo pipefail
+KORDEX_ROOT=${KORDEX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+KORDEX_BUILD=${KORDEX_BUILD:-$KORDEX_ROOT/build}
+SCRATCH=$KORDEX_BUILD/scratch
+SCRATCH_PLACES=("$SCRATCH/one" "$SCRATCH/a-second-place/one-level-deeper")
+
+# Copies the sources, without the build folders, to DEST: `scratch_copy DEST`.
+scratch_copy() {
+  local dest=$1 build_rel
+  mkdir -p "$dest"
+  build_rel=$(realpath -m --relative-to="$KORDEX_ROOT" "$KORDEX_BUILD")
+  (cd "$KORDEX_ROOT" && git ls-files -z --cached --others --exclude-standard |
+    grep -zv "^${build_rel//./\\.}/" | tar --null --no-recursion --ignore-failed-read -T - -cf -) |
+    tar -C "$dest" -xf -
+}
+
+# Builds the copy in PLACE/src into PLACE/build: `scratch_build PLACE [CMAKE-ARGS...]`.
+scratch_build() {
+  local place=$1
+  shift
+  if ! KORDEX_BUILD=$place/build "$place/src/scripts/build.sh" "$@" >"$place/build.log" 2>&1; then
+    tail -30 "$place/build.log"
+    echo "the build in $place failed (log: $place/build.log)" >&2
+    return 1
+  fi
+}
