@@ -4,7 +4,6 @@
 #include "app/FileAccess.h"
 #include "app/Folders.h"
 #include "app/mainwindow.h"
-#include "gui/MessageBox.h"
 #include "gui/PictureButton.h"
 #include "win/Error.h"
 
@@ -38,9 +37,8 @@ void TfrmMain::CheckDestination(const std::wstring& path) {
         log_->Append(waiting, L"...");
         waitingEntry_ = waiting;
     } catch (...) {
-        log_->Flush();  // the box shows the window, log included
-        gui::ShowMessageBox(L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + win::CurrentExceptionMessage(),
-                            L"Hiba!", MB_ICONERROR);
+        ShowMessageBox(L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + win::CurrentExceptionMessage(),
+                       L"Hiba!", MB_ICONERROR);
     }
 }
 
@@ -68,11 +66,15 @@ void TfrmMain::DeselectLocationButton(int number) {
     }
 }
 
-void TfrmMain::ChooseLocation(int number, const std::wstring& destination) {
-    for (int other = lbDefault; other <= lbBrowse; ++other) {
-        if (other == number) SelectLocationButton(other);
-        else DeselectLocationButton(other);
+void TfrmMain::MarkLocationButton(int number) {
+    for (int button = lbDefault; button <= lbBrowse; ++button) {
+        if (button == number) SelectLocationButton(button);
+        else DeselectLocationButton(button);
     }
+}
+
+void TfrmMain::ChooseLocation(int number, const std::wstring& destination) {
+    MarkLocationButton(number);
     installerState.Destination = destination;
     ShowDestination(destination);
     CheckDestination(installerState.Destination);
@@ -86,7 +88,6 @@ void TfrmMain::btnDesktopClick() { ChooseLocation(lbDesktop, installerState.Desk
 
 // The fourth opens the folder dialog, whose OK makes its choice.
 void TfrmMain::btnBrowseClick() {
-    for (int number = lbDefault; number <= lbDesktop; ++number) DeselectLocationButton(number);
-    SelectLocationButton(lbBrowse);
+    MarkLocationButton(lbBrowse);
     frmCDF->ShowModal();
 }

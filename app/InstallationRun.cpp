@@ -3,7 +3,6 @@
 #include "app/Folders.h"
 #include "app/Payload.h"
 #include "app/mainwindow.h"
-#include "gui/MessageBox.h"
 #include "win/Paths.h"
 
 namespace {
@@ -30,8 +29,8 @@ void TfrmMain::btnInstallClick() {
     const std::wstring& chosen = installerState.Destination;
     // Without a folder the files would land in the root of the current drive.
     if (chosen.empty()) {
-        gui::ShowMessageBox(L"Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt.",
-                            L"Hiba!", MB_ICONERROR);
+        ShowMessageBox(L"Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt.", L"Hiba!",
+                       MB_ICONERROR);
         return;
     }
     // Resolved once, before the run moves the current folder: a destination
@@ -60,17 +59,14 @@ void TfrmMain::btnInstallClick() {
     if (!PayloadFileExists(kDatacore, destination)) {
         WritePayloadItem(kDatacore, destination);
         log_->Append(databaseEntry, kOk);
-    } else {
-        log_->Flush();  // the question shows the window, log included
+    } else if (ShowMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
+                              L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
+                              L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
         // No is the default button: a reflexive Enter keeps the user's data.
-        if (gui::ShowMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
-                                L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
-                                L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
-            WritePayloadItem(kDatacore, destination);
-            log_->Append(databaseEntry, L"FELÜLÍRVA");
-        } else {
-            log_->Append(databaseEntry, L"KIHAGYVA");
-        }
+        WritePayloadItem(kDatacore, destination);
+        log_->Append(databaseEntry, L"FELÜLÍRVA");
+    } else {
+        log_->Append(databaseEntry, L"KIHAGYVA");
     }
 
     WriteItemStep(kLibeay32, destination);

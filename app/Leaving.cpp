@@ -4,7 +4,6 @@
 
 #include "app/Folders.h"
 #include "app/mainwindow.h"
-#include "gui/MessageBox.h"
 
 #include <shellapi.h>
 
@@ -27,6 +26,6 @@ void TfrmMain::btnExitClick() {
         SendMessageW(Handle(), WM_CLOSE, 0, 0);
         return;
     }
-    if (gui::ShowMessageBox(L"Biztosan kilépsz a telepítőből?", L"Kilépés", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (ShowMessageBox(L"Biztosan kilépsz a telepítőből?", L"Kilépés", MB_YESNO | MB_ICONQUESTION) == IDYES)
         SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }

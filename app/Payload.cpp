@@ -58,10 +58,10 @@ win::ResourceBytes Locate(const PayloadItem& item) {
 // A target that is read-only, in use or a folder cannot be replaced: find
 // that out by opening it for writing, which leaves its contents alone.
 void CheckReplaceable(const std::wstring& target) {
-    if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-    win::UniqueHandle existing(
+    const win::UniqueHandle existing(
         CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!existing) ThrowCannotCreate(target, GetLastError());
+    // No earlier file: nothing to replace.
+    if (!existing && GetLastError() != ERROR_FILE_NOT_FOUND) ThrowCannotCreate(target, GetLastError());
 }
 
 // The temporary file of a write that has not been moved into place. Removed

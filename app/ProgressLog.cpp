@@ -1,7 +1,6 @@
 #include "app/ProgressLog.h"
 
 #include "win/Error.h"
-#include "win/Window.h"
 
 namespace {
 constexpr wchar_t kLineBreak[] = L"\r\n";
@@ -11,12 +10,7 @@ void ProgressLog::Clear() {
     text_.clear();
     count_ = 0;
     caret_ = 0;
-    if (batches_) {
-        pending_ = true;
-        return;
-    }
-    shown_.clear();
-    SetWindowTextW(box_, L"");
+    if (!batches_) Flush();
 }
 
 size_t ProgressLog::Add(const std::wstring& text) {
@@ -45,19 +39,11 @@ ProgressLog::Span ProgressLog::SpanOf(size_t position) const {
 void ProgressLog::InsertAt(size_t offset, const std::wstring& text) {
     text_.insert(offset, text);
     caret_ = offset + text.size();
-    if (batches_) {
-        pending_ = true;
-        return;
-    }
-    shown_ = text_;
-    SendMessageW(box_, EM_SETSEL, offset, offset);
-    SendMessageW(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageW(box_, EM_SCROLLCARET, 0, 0);
+    if (!batches_) Flush();
 }
 
 void ProgressLog::Flush() {
-    if (!pending_) return;
-    pending_ = false;
+    if (text_ == shown_) return;
     // Only from the first change on: the box lays out again only the lines
     // it replaces, and a run's entries all come at the end.
     size_t same = 0;

@@ -18,9 +18,10 @@ public:
     std::wstring Entry(size_t position) const;
     size_t Count() const { return count_; }
 
-    // While a batch lives, the writes gather here and the box shows them in
-    // one go when the outermost batch ends or at Flush, which must come
-    // before anything that lets the box paint or be read (a message box). The
+    // Outside a batch each write shows at once. While a batch lives, the
+    // writes gather here and the box shows them in one go when the outermost
+    // batch ends or at Flush, which must come before anything that lets the
+    // box paint or be read (a message box). The
     // box then shows what the writes one by one would have left: the same
     // text, the caret behind the latest write, that write in view. Each write
     // costs the box a new layout of its lines (about a millisecond under
@@ -57,5 +58,4 @@ private:
     size_t count_ = 0;
     size_t caret_ = 0;  // behind the latest write
     int batches_ = 0;
-    bool pending_ = false;  // writes the box has not shown yet
 };

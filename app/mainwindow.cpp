@@ -102,8 +102,7 @@ void TfrmMain::FormShow() {
     log_->Add(L"> futási környezet ellenőrzése: ");
     state.OsProductName = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersionKey, L"ProductName");
     if (!IsSupportedSystem(state.OsProductName)) {
-        log_->Flush();  // the box shows the window, log included
-        gui::ShowMessageBox(L"Nem kompatibilis operációs rendszer! A telepítő leáll.", L"Hiba!", MB_ICONERROR);
+        ShowMessageBox(L"Nem kompatibilis operációs rendszer! A telepítő leáll.", L"Hiba!", MB_ICONERROR);
         gui::Application::Current().Terminate();
         return;
     }
@@ -120,10 +119,12 @@ void TfrmMain::FormShow() {
 
     ShowDestination(state.Destination);
     CheckDestination(state.Destination);
-    for (int number = lbDefault; number <= lbBrowse; ++number) {
-        if (number == lbDefault) SelectLocationButton(number);
-        else DeselectLocationButton(number);
-    }
+    MarkLocationButton(lbDefault);
+}
+
+int TfrmMain::ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
+    log_->Flush();
+    return gui::ShowMessageBox(text, title, flags);
 }
 
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -94,9 +94,16 @@ private:
     // destination check.
     void FormShow();
 
+    // A message box of the main window's. The box lets the window paint, so
+    // the log's gathered writes are shown first.
+    int ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags);
+
     // The destination (Destination.cpp). A location button's choice: the
     // marks, the destination, its check.
     void ChooseLocation(int number, const std::wstring& destination);
+    // Marks button number as the one used last: selects it, deselects the
+    // other three, in their order.
+    void MarkLocationButton(int number);
     HWND LocationButtonHandle(int number) const;
 
     // The installation run (InstallationRun.cpp).

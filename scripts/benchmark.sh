@@ -153,15 +153,22 @@ SCRIPT
   echo "memory $((peak > base ? peak - base : 0))"
 }
 
+# A whole installation from an uninstalled prefix, timed from the first to
+# the last of the driver lines on stdin; prints "KIND MS".
+#   measure_whole_install PREFIX NAME KIND WHAT
+measure_whole_install() {
+  local prefix=$1 name=$2 kind=$3 what=$4 time
+  uninstall "$prefix"
+  time=$({ printf 'poll 1\nstopwatch-start\n'; cat; printf 'stopwatch-print whole\n'; } | drive "$prefix" whole)
+  installed_check "$prefix" "$work/payload-$name" "$what"
+  echo "$kind $time"
+}
+
 # Start, install, exit: the driver clicks as a user would, the release notes
 # unticked (the silent install opens none either).
 measure_whole() {
-  local prefix=$1 name=$2 time
-  uninstall "$prefix"
-  time=$(drive "$prefix" whole <<SCRIPT
-poll 1
-stopwatch-start
-start K:\\benchmark\\KORdexSetup-$name.exe
+  measure_whole_install "$1" "$2" whole "whole installation" <<SCRIPT
+start K:\\benchmark\\KORdexSetup-$2.exe
 window "$caption"
 click #1003
 expect-line #1006 14 "Telepítés befejezve, kattints a Kilépés gombra"
@@ -169,26 +176,14 @@ click #1011
 expect-checked #1011 no
 click #1002
 wait-exit 0
-stopwatch-print whole
 SCRIPT
-)
-  installed_check "$prefix" "$work/payload-$name" "whole installation"
-  echo "whole $time"
 }
 
 measure_nsis_silent() {
-  local prefix=$1 name=$2 time
-  uninstall "$prefix"
-  time=$(drive "$prefix" whole <<SCRIPT
-poll 1
-stopwatch-start
-start K:\\benchmark\\nsis-$name.exe /S
+  measure_whole_install "$1" "$2" nsis-whole "NSIS silent install" <<SCRIPT
+start K:\\benchmark\\nsis-$2.exe /S
 wait-exit 0
-stopwatch-print whole
 SCRIPT
-)
-  installed_check "$prefix" "$work/payload-$name" "NSIS silent install"
-  echo "nsis-whole $time"
 }
 
 # The worst item's CRC-32 time over its write time, as a ratio.
