@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The installer killed in the middle of writing kordex.exe over an earlier
-# installation: the earlier kordex.exe stays whole, at most the installer's
-# own temporary file is left, and the next run in that folder clears it and
-# installs as usual. The kill is made exact by tracing the installer: it
-# dies as it starts writing its temporary file.
+# The installer killed in the middle of replacing the user's database (the
+# question answered Yes): the database stays whole, at most the installer's
+# own temporary file is left, and the next run in that folder, answered No,
+# clears it (it writes no database that would take its place) and installs
+# as usual. The kill is made exact by tracing the installer: it dies as it
+# starts writing its temporary file.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 kordex=$(e2e_c "$prefix" 'C:\Kordex')
-temporary=$kordex/~KORdexSetup-kordex.exe.tmp
+temporary=$kordex/~KORdexSetup-datacore.kdx.tmp
 items=(kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt)
 
 mkdir -p "$kordex/excel" "$kordex/xml"
@@ -32,12 +33,14 @@ e2e_drive_traced <<'SCRIPT'
 start ${INSTALLER}
 window ${CAPTION}
 click #1003
+msgbox "FIGYELMEZTETÉS!" * yes
 wait-exit *
 SCRIPT
 grep -q '^PASS ' "$prefix/driver.log" || e2e_fail "the traced run did not end as planned"
 [[ -e $temporary ]] || e2e_fail "the installer was not killed while its temporary file existed"
 e2e_holds "$kordex" "${items[@]}" excel xml "$(basename "$temporary")"
-for item in "${items[@]}"; do
+e2e_same_as_payload "$kordex" kordex.exe
+for item in "${items[@]:1}"; do
   cmp "$prefix/earlier/$item" "$kordex/$item" || e2e_fail "the earlier $item was changed by the killed run"
 done
 
