@@ -3,7 +3,7 @@
 # application's title, error icon, one OK button, the full-stop rule) and the
 # program runs on; an error in the show event does not keep the window hidden.
 # One box at a time: an error raised while the box is open is not shown
-# again, and a paint that fails still ends, so it does not fail over and over.
+# again, and a paint that fails is not tried over and over.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 
@@ -36,7 +36,8 @@ click #300
 expect-text #300 "2"
 msgbox "KORdex telepítő" "Resource 7 not found." ok
 no-msgbox
-# A failing paint: one box, and the paint is not tried again and again.
+# A failing paint (the paint begun, so its area is valid): one box, and the
+# child is not painted again and again.
 click #202
 msgbox "KORdex telepítő" "Hiba rajzolás közben." ok icon=error buttons=ok
 click #203

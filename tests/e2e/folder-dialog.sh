@@ -273,9 +273,12 @@ expect-text #2004 "D:\\Deep\\Er\\Mine"
 expect-selection #2005 "D:\\Deep"
 no-msgbox
 # An emptied edit box: the check's error before it touches the log, and the
-# dialog stays open.
+# dialog stays open. The box belongs to the dialog, which takes no input
+# while it is open.
 settext #2004 ""
 click #2003
+msgbox "KORdex telepítő" "Unable to create directory." -
+expect-enabled . no
 msgbox "KORdex telepítő" "Unable to create directory." ok icon=error buttons=ok
 expect-visible . yes
 window ${CAPTION}
