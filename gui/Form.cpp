@@ -63,6 +63,23 @@ const ControlDescription* Find(const ControlDescription* controls, size_t count,
     return nullptr;
 }
 
+// Tab moves through the controls in z-order, and a child window is made
+// below its elder siblings: the controls that take the focus come first, in
+// their tab order, then the others in table order. Made in that order, no
+// control has to be moved afterwards.
+std::vector<size_t> CreationOrder(const ControlDescription* controls, size_t count) {
+    std::vector<size_t> order(count);
+    for (size_t i = 0; i < count; ++i) order[i] = i;
+    const auto takesFocus = [&](size_t i) {
+        return controls[i].tabOrder != kNoTabStop && controls[i].kind != ControlKind::GroupBox;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        if (takesFocus(a) != takesFocus(b)) return takesFocus(a);
+        return takesFocus(a) && controls[a].tabOrder < controls[b].tabOrder;
+    });
+    return order;
+}
+
 int TextWidth(HWND control, HFONT font, const wchar_t* text) {
     const win::WindowDc dc(control);
     const win::SelectedObject selected(dc.get(), font);
@@ -180,22 +197,21 @@ void FormBase::CreateForm(const FormLayout& form, std::vector<ControlDescription
 void FormBase::CreateControls() {
     if (controlsMade_) return;
     controlsMade_ = true;
-    std::vector<HWND> created;
-    for (const ControlDescription& control : controls_)
-        created.push_back(CreateControl(control, created, controls_.data()));
-    ArrangeTabOrder(created, controls_.data(), controls_.size());
-    // Access keys are underlined once the user presses Alt, as elsewhere in Windows.
+    // Access keys are underlined once the user presses Alt, as elsewhere in
+    // Windows. Set before the controls exist, they start with it.
     SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL), 0);
+    std::vector<HWND> created(controls_.size());
+    for (size_t i : CreationOrder(controls_.data(), controls_.size()))
+        created[i] = CreateControl(controls_[i], controls_.data(), controls_.size());
     ControlsCreated(created);
 }
 
-HWND FormBase::CreateControl(const ControlDescription& control, const std::vector<HWND>& created,
-                             const ControlDescription* controls) {
+HWND FormBase::CreateControl(const ControlDescription& control, const ControlDescription* controls, size_t count) {
     Geometry at = control.geometry;
     if (control.container) {
         // Children of a group box are laid out relative to it, but made
         // children of the form so that their messages reach the form.
-        const ControlDescription* box = Find(controls, created.size(), control.container);
+        const ControlDescription* box = Find(controls, count, control.container);
         if (!box) throw win::Error(std::wstring(L"Unknown container ") + control.container);
         at.left += box->geometry.left;
         at.top += box->geometry.top;
@@ -239,21 +255,6 @@ HWND FormBase::CreateControl(const ControlDescription& control, const std::vecto
         accessKeys_.emplace_back(control.accessKey, window);
     }
     return window;
-}
-
-// Tab moves through the controls in z-order: put the controls that take the
-// focus on top, in their tab order.
-void FormBase::ArrangeTabOrder(const std::vector<HWND>& created, const ControlDescription* controls, size_t count) {
-    std::vector<size_t> order;
-    for (size_t i = 0; i < count; ++i)
-        if (controls[i].tabOrder != kNoTabStop && controls[i].kind != ControlKind::GroupBox) order.push_back(i);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return controls[a].tabOrder < controls[b].tabOrder; });
-    HWND after = HWND_TOP;
-    for (size_t i : order) {
-        SetWindowPos(created[i], after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = created[i];
-    }
 }
 
 PictureButton& FormBase::PictureButtonOf(HWND control) const {

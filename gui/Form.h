@@ -97,8 +97,8 @@ protected:
     FormBase();
 
     // Creates the window (hidden, owned by owner) and, now or when the form is
-    // first shown, every control in table order; then ControlsCreated gets
-    // their handles in the same order.
+    // first shown, every control; then ControlsCreated gets their handles in
+    // table order.
     void CreateForm(const FormLayout& form, std::vector<ControlDescription> controls, HWND owner, ControlsMade when);
     virtual void ControlsCreated(const std::vector<HWND>& handles) = 0;
 
@@ -116,9 +116,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    HWND CreateControl(const ControlDescription& control, const std::vector<HWND>& created,
-                       const ControlDescription* controls);
-    void ArrangeTabOrder(const std::vector<HWND>& created, const ControlDescription* controls, size_t count);
+    HWND CreateControl(const ControlDescription& control, const ControlDescription* controls, size_t count);
     void FillLists();
     void RestoreFocus();
     void CreateControls();
