@@ -129,11 +129,6 @@ int TfrmMain::ShowMessageBox(const std::wstring& text, const std::wstring& title
 
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SHOWWINDOW:
-        // Sent before the window becomes visible; an error here is shown by
-        // the window procedure and the window is shown all the same.
-        if (wParam) FormShow();
-        return 0;
     case WM_DESTROY:
         // Closing the main window ends the program, without a question.
         PostQuitMessage(0);

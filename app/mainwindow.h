@@ -88,6 +88,7 @@ public:
 protected:
     // The window (mainwindow.cpp).
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Showing() override { FormShow(); }
 
 private:
     // The window (mainwindow.cpp): the environment probe, then the first

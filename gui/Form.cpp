@@ -63,6 +63,11 @@ const ControlDescription* Find(const ControlDescription* controls, size_t count,
     return nullptr;
 }
 
+// A group box is a tab stop's group, never a stop itself.
+bool TakesFocus(const ControlDescription& control) {
+    return control.tabOrder != kNoTabStop && control.kind != ControlKind::GroupBox;
+}
+
 // Tab moves through the controls in z-order, and a child window is made
 // below its elder siblings: the controls that take the focus come first, in
 // their tab order, then the others in table order. Made in that order, no
@@ -70,12 +75,10 @@ const ControlDescription* Find(const ControlDescription* controls, size_t count,
 std::vector<size_t> CreationOrder(const ControlDescription* controls, size_t count) {
     std::vector<size_t> order(count);
     for (size_t i = 0; i < count; ++i) order[i] = i;
-    const auto takesFocus = [&](size_t i) {
-        return controls[i].tabOrder != kNoTabStop && controls[i].kind != ControlKind::GroupBox;
-    };
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        if (takesFocus(a) != takesFocus(b)) return takesFocus(a);
-        return takesFocus(a) && controls[a].tabOrder < controls[b].tabOrder;
+        const bool first = TakesFocus(controls[a]), second = TakesFocus(controls[b]);
+        if (first != second) return first;
+        return first && controls[a].tabOrder < controls[b].tabOrder;
     });
     return order;
 }
@@ -218,7 +221,7 @@ HWND FormBase::CreateControl(const ControlDescription& control, const ControlDes
     }
     const WindowKind kind = KindOf(control);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_GROUP | kind.style;
-    if (control.tabOrder != kNoTabStop && control.kind != ControlKind::GroupBox) style |= WS_TABSTOP;
+    if (TakesFocus(control)) style |= WS_TABSTOP;
     const HFONT font = (control.options & kBold) ? boldFont_.get() : font_.get();
 
     // A combo's window height includes its open list.
@@ -413,6 +416,7 @@ LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) {
             CreateControls();
             FillLists();
+            Showing();
         }
         break;
     case WM_CHANGEUISTATE:

@@ -110,6 +110,11 @@ protected:
     // form stays open.
     virtual void Activated() {}
 
+    // The form's show event: each time it is about to become visible, once
+    // its controls exist and its lists are filled. An error it raises is
+    // shown, and the form is shown all the same.
+    virtual void Showing() {}
+
     // Calls handler after each change of a directory list or drive combo.
     void BindChange(HWND control, std::function<void()> handler);
 

@@ -10,6 +10,9 @@
 //                                      it against its write (first touch of
 //                                      the mapped file, as in the installer)
 #include "support/Crc32.h"
+#include "support/Registry.h"
+#include "win/Com.h"
+#include "win/Handles.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -36,73 +39,56 @@ double Milliseconds() {
 // A file's bytes, mapped read-only.
 class MappedFile {
 public:
-    explicit MappedFile(const std::wstring& path) {
-        file_ = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file_ == INVALID_HANDLE_VALUE) Fail(L"cannot open " + path);
-        size_ = GetFileSize(file_, nullptr);
-        mapping_ = size_ ? CreateFileMappingW(file_, nullptr, PAGE_READONLY, 0, 0, nullptr) : nullptr;
-        view_ = mapping_ ? MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0) : nullptr;
-        if (size_ && !view_) Fail(L"cannot map " + path);
+    explicit MappedFile(const std::wstring& path)
+        : file_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {
+        if (!file_) Fail(L"cannot open " + path);
+        size_ = GetFileSize(file_.get(), nullptr);
+        if (!size_) return;
+        mapping_.reset(CreateFileMappingW(file_.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+        if (mapping_) view_.reset(MapViewOfFile(mapping_.get(), FILE_MAP_READ, 0, 0, 0));
+        if (!view_) Fail(L"cannot map " + path);
     }
-    ~MappedFile() {
-        if (view_) UnmapViewOfFile(view_);
-        if (mapping_) CloseHandle(mapping_);
-        CloseHandle(file_);
-    }
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
 
-    const void* bytes() const { return view_; }
+    const void* bytes() const { return view_.get(); }
     DWORD size() const { return size_; }
 
 private:
-    HANDLE file_ = INVALID_HANDLE_VALUE;
-    HANDLE mapping_ = nullptr;
-    void* view_ = nullptr;
+    win::UniqueHandle file_;
+    win::UniqueHandle mapping_;
+    win::Unique<win::NullTraits<void*, &UnmapViewOfFile>> view_;
     DWORD size_ = 0;
 };
 
 void WriteDurably(const MappedFile& source, const std::wstring& folder, const std::wstring& name) {
     const std::wstring target = folder + L"\\" + name;
     const std::wstring temporary = folder + L"\\~same-work-" + name + L".tmp";
-    const HANDLE file =
-        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) Fail(L"cannot create " + temporary);
-    DWORD written = 0;
-    const bool done = WriteFile(file, source.bytes(), source.size(), &written, nullptr) &&
-                      written == source.size() && FlushFileBuffers(file);
-    CloseHandle(file);
+    bool done = false;
+    {
+        const win::UniqueHandle file(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) Fail(L"cannot create " + temporary);
+        DWORD written = 0;
+        done = WriteFile(file.get(), source.bytes(), source.size(), &written, nullptr) && written == source.size() &&
+               FlushFileBuffers(file.get());
+    }
     if (!done) Fail(L"cannot write " + temporary);
     if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         Fail(L"cannot move " + temporary);
 }
 
-std::wstring DesktopFolder() {
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
-                      KEY_READ, &key) != ERROR_SUCCESS)
-        Fail(L"no shell folders");
-    wchar_t path[MAX_PATH] = L"";
-    DWORD size = sizeof path - sizeof(wchar_t);
-    const LONG read = RegQueryValueExW(key, L"Desktop", nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size);
-    RegCloseKey(key);
-    if (read != ERROR_SUCCESS) Fail(L"no desktop folder");
-    return path;
-}
-
 void SaveShortcut(const std::wstring& folder) {
-    IShellLinkW* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link))))
+    win::ComPtr<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.receive())))
         Fail(L"no shell-link object");
-    IPersistFile* file = nullptr;
-    const bool saved = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+    const std::wstring desktop = ReadRegistryText(
+        HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", L"Desktop");
+    if (desktop.empty()) Fail(L"no desktop folder");
+    win::ComPtr<IPersistFile> file;
+    const bool saved = SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.receive())) &&
                        SUCCEEDED(link->SetArguments(L"")) &&
                        SUCCEEDED(link->SetPath((folder + L"\\kordex.exe").c_str())) &&
                        SUCCEEDED(link->SetWorkingDirectory(folder.c_str())) &&
-                       SUCCEEDED(file->Save((DesktopFolder() + L"\\Kordex.lnk").c_str(), FALSE));
-    if (file) file->Release();
-    link->Release();
+                       SUCCEEDED(file->Save((desktop + L"\\Kordex.lnk").c_str(), FALSE));
     if (!saved) Fail(L"cannot save the shortcut");
 }
 
