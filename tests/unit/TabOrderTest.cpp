@@ -1,0 +1,65 @@
+// A form whose table lists its controls in another order than Tab takes
+// them: Tab follows the tab order, and the controls that never take the
+// focus are passed over.
+#include "gui/Application.h"
+#include "gui/Form.h"
+
+#include <windows.h>
+
+#include <doctest.h>
+
+#include <vector>
+
+namespace {
+
+enum { idLabel = 101, idBox, idTicked, idEdit, idGroup };
+
+class ShuffledForm : public gui::Form<ShuffledForm> {
+public:
+    ShuffledForm() {
+        RegisterClassOnce(L"KORdexTabOrderTestForm", nullptr, nullptr);
+        Build(kForm, kControls);
+    }
+
+    HWND label = nullptr;
+    HWND box = nullptr;
+    HWND ticked = nullptr;
+    HWND edit = nullptr;
+    HWND group = nullptr;
+
+private:
+    static const gui::FormLayout kForm;
+    static const gui::ControlLayout<ShuffledForm> kControls[5];
+};
+
+const gui::FormLayout ShuffledForm::kForm{L"KORdexTabOrderTestForm", L"Tab", 200, 120, WS_POPUP, WS_EX_CONTROLPARENT,
+                                          L"Tahoma", 8};
+// name, kind, id, container, geometry, text, options, tab order
+const gui::ControlLayout<ShuffledForm> ShuffledForm::kControls[5] = {
+    {{L"label", gui::ControlKind::Label, idLabel, nullptr, {10, 5, 100, 13}, L"Címke", 0, gui::kNoTabStop, 0},
+     &ShuffledForm::label, nullptr},
+    {{L"ticked", gui::ControlKind::CheckBox, idTicked, nullptr, {10, 90, 100, 17}, L"Pipa", 0, 2, 0},
+     &ShuffledForm::ticked, nullptr},
+    {{L"group", gui::ControlKind::GroupBox, idGroup, nullptr, {5, 20, 190, 65}, L"Csoport", 0, 0, 0},
+     &ShuffledForm::group, nullptr},
+    {{L"box", gui::ControlKind::Memo, idBox, nullptr, {10, 55, 100, 25}, L"", 0, 1, 0}, &ShuffledForm::box, nullptr},
+    {{L"edit", gui::ControlKind::Edit, idEdit, nullptr, {10, 30, 100, 21}, L"", 0, 0, 0}, &ShuffledForm::edit,
+     nullptr},
+};
+
+}  // namespace
+
+TEST_CASE("Tab takes the controls in their tab order, whatever the order of the table") {
+    gui::Application application;
+    ShuffledForm form;
+    std::vector<HWND> visited;
+    HWND at = nullptr;
+    for (int step = 0; step < 4; ++step) {
+        at = GetNextDlgTabItem(form.Handle(), at, FALSE);
+        visited.push_back(at);
+    }
+    CHECK(visited == std::vector<HWND>{form.edit, form.box, form.ticked, form.edit});
+    // The group box and the label are no tab stops.
+    CHECK((GetWindowLongW(form.group, GWL_STYLE) & WS_TABSTOP) == 0);
+    CHECK((GetWindowLongW(form.label, GWL_STYLE) & WS_TABSTOP) == 0);
+}
