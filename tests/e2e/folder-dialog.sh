@@ -10,12 +10,14 @@ shots=$KORDEX_BUILD/tests/e2e/shots
 mkdir -p "$shots"
 DIALOG='Válaszd ki a telepítés helyét!'
 
-# A prefix with D: (Apps, Data), E: (Programs) and X:, whose folder is gone,
-# so that it cannot be entered: `folder_prefix [SUFFIX]`.
+# A prefix with D: (Apps, Data; a fixed disk with a volume label, which the
+# combo does not ask for), E: (Programs) and X:, whose folder is gone, so
+# that it cannot be entered: `folder_prefix [SUFFIX]`.
 folder_prefix() {
   local prefix
   prefix=$(e2e_prefix root "$@")
   mkdir -p "$prefix/drive-d/Apps" "$prefix/drive-d/Data" "$prefix/drive-e/Programs"
+  printf 'ADATOK' >"$prefix/drive-d/.windows-label"
   bench_map "$prefix" d: "$prefix/drive-d"
   bench_map "$prefix" e: "$prefix/drive-e"
   bench_map "$prefix" x: "$prefix/gone"
