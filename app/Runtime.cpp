@@ -7,6 +7,7 @@
 
 #include <bits/functexcept.h>
 
+#include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -15,6 +16,24 @@ namespace {
 
 // The library's messages are plain ASCII.
 std::wstring Widened(const char* text) { return std::wstring(text, text + std::strlen(text)); }
+
+// The library's position messages, filled in: they take only %s and %zu
+// (%lu in a few), which a printf of the runtime's own would cost the exe.
+std::wstring Filled(const char* format, va_list values) {
+    std::wstring text;
+    for (const char* at = format; *at; ++at) {
+        if (std::strncmp(at, "%s", 2) == 0) {
+            text += Widened(va_arg(values, const char*));
+            at += 1;
+        } else if (std::strncmp(at, "%zu", 3) == 0 || std::strncmp(at, "%lu", 3) == 0) {
+            text += win::Decimal(at[1] == 'z' ? va_arg(values, std::size_t) : va_arg(values, unsigned long));
+            at += 2;
+        } else {
+            text += static_cast<wchar_t>(*at);
+        }
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -39,6 +58,12 @@ void __throw_length_error(const char*) { throw bad_alloc(); }
 // of the program, shown in the error box like any other error.
 void __throw_logic_error(const char* what) { throw win::Error(L"Internal error: " + Widened(what)); }
 
-void __throw_out_of_range_fmt(const char* format, ...) { throw win::Error(L"Internal error: " + Widened(format)); }
+void __throw_out_of_range_fmt(const char* format, ...) {
+    va_list values;
+    va_start(values, format);
+    const std::wstring text = Filled(format, values);
+    va_end(values);
+    throw win::Error(L"Internal error: " + text);
+}
 
 }  // namespace std

@@ -17,6 +17,8 @@ cases=(
   "#105|Zárójelben (ez)"
   "#200|Standard library error."
   "#201|Ár: 5 €."
+  "#204|Internal error: basic_string: construction from null is not valid."
+  "#205|Internal error: basic_string::at: __n (which is 5) >= this->size() (which is 3)"
 )
 {
   printf 'start K:\\tests\\errors\\throwing_window.exe\nwindow "Hibadoboz próba"\n'

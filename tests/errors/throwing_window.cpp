@@ -1,7 +1,9 @@
 // A window whose handlers throw, for testing the error boundary of the gui
 // layer end to end: each button raises an error with the message it shows;
 // with the argument "show" the show event raises one too. One button makes a
-// child's paint fail, another shows how often the child was painted.
+// child's paint fail, another shows how often the child was painted. Two make
+// the C++ library meet a fault of the program, with the installer's own
+// failure paths of the runtime linked in.
 #include "gui/Application.h"
 #include "gui/Window.h"
 #include "win/Error.h"
@@ -9,7 +11,7 @@
 
 #include <iterator>
 #include <memory>
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 namespace {
@@ -27,7 +29,21 @@ constexpr int kStdErrorId = 200;
 constexpr int kAnsiErrorId = 201;
 constexpr int kPaintErrorId = 202;
 constexpr int kPaintCountId = 203;
+constexpr int kNullStringId = 204;
+constexpr int kPastTheEndId = 205;
 constexpr int kCountId = 300;
+
+// A standard exception with a narrow message. Not std::runtime_error: its
+// string class would bring in the library's own failure paths, which this
+// program takes from the installer instead.
+class StandardError : public std::exception {
+public:
+    explicit StandardError(const char* message) : message_(message) {}
+    const char* what() const noexcept override { return message_; }
+
+private:
+    const char* message_;
+};
 
 // A child whose paint raises an error once told to.
 class FailingPainter : public gui::Window {
@@ -60,13 +76,15 @@ class ThrowingWindow : public gui::Window {
 public:
     explicit ThrowingWindow(bool throwOnShow) : throwOnShow_(throwOnShow) {
         RegisterClassOnce(L"ThrowingWindow", nullptr, nullptr);
-        CreateHandle(L"ThrowingWindow", L"Hibadoboz próba", WS_OVERLAPPEDWINDOW, 0, RECT{100, 100, 500, 500}, nullptr);
+        CreateHandle(L"ThrowingWindow", L"Hibadoboz próba", WS_OVERLAPPEDWINDOW, 0, RECT{100, 100, 500, 560}, nullptr);
         int top = 10;
         for (int i = 0; i < static_cast<int>(std::size(kMessages)); ++i, top += 30) AddButton(kMessages[i], kFirstId + i, top);
-        AddButton(L"std::runtime_error", kStdErrorId, top);
-        AddButton(L"std::runtime_error, ANSI", kAnsiErrorId, top += 30);
+        AddButton(L"std::exception", kStdErrorId, top);
+        AddButton(L"std::exception, ANSI", kAnsiErrorId, top += 30);
         AddButton(L"paint error", kPaintErrorId, top += 30);
         AddButton(L"paints", kPaintCountId, top += 30);
+        AddButton(L"a string made from null", kNullStringId, top += 30);
+        AddButton(L"a character past the end", kPastTheEndId, top += 30);
         // Counts clicks: proves the program runs on after an error box.
         AddButton(L"0", kCountId, top + 30);
         painter_ = std::make_unique<FailingPainter>(Handle());
@@ -98,12 +116,18 @@ private:
         if (id == kCountId) {
             SetDlgItemTextW(Handle(), kCountId, std::to_wstring(++clicks_).c_str());
         } else if (id == kStdErrorId) {
-            throw std::runtime_error("Standard library error");
+            throw StandardError("Standard library error");
         } else if (id == kAnsiErrorId) {
             // "Ár: 5 €" in code page 1252, where the euro sign is 0x80.
-            throw std::runtime_error("\xC1r: 5 \x80");
+            throw StandardError("\xC1r: 5 \x80");
         } else if (id == kPaintErrorId) {
             painter_->Fail();
+        } else if (id == kNullStringId) {
+            const wchar_t* none = nullptr;
+            SetWindowTextW(Handle(), std::wstring(none).c_str());
+        } else if (id == kPastTheEndId) {
+            const std::wstring three = L"abc";
+            SetWindowTextW(Handle(), std::wstring(1, three.at(5)).c_str());
         } else if (id == kPaintCountId) {
             SetDlgItemTextW(Handle(), kPaintCountId, std::to_wstring(painter_->Paints()).c_str());
         } else if (id >= kFirstId && id < kFirstId + static_cast<int>(std::size(kMessages))) {
