@@ -10,6 +10,11 @@
 KORDEX_ROOT=${KORDEX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 KORDEX_BUILD=${KORDEX_BUILD:-$KORDEX_ROOT/build}
 BENCH=$KORDEX_BUILD/bench
+# The build in KORDEX_BUILD, which the bench runs: i686 under 32-bit Wine,
+# x86_64 under 64-bit Wine (scripts/arch.sh). KORDEX_SHIPPED_BUILD holds the
+# 32-bit installer, which the checks that run nothing read.
+KORDEX_ARCH=${KORDEX_ARCH:-i686}
+KORDEX_SHIPPED_BUILD=${KORDEX_SHIPPED_BUILD:-$KORDEX_BUILD}
 # Permission tests run as this unprivileged user: as root, Wine lets every
 # write through whatever the file's attributes or the folder's mode say. Run
 # by anyone but root, the tests need no such user: the user running them is
@@ -88,11 +93,17 @@ bench_as_owner() {
 }
 
 # Runs a Wine command (wine, wineserver, wineboot) in a prefix, as its owner,
-# with the prefix's own home so that nothing reaches the real one.
+# with the prefix's own home so that nothing reaches the real one. For the
+# x86-64 build those names are 64-bit Wine's (scripts/wine64), also where a
+# command runs one of them in turn, and so is every program Wine starts.
 bench_wine() {
   local prefix=$1
   shift
-  bench_as_owner "$prefix" env WINEPREFIX="$prefix" WINEARCH=win32 HOME="$prefix/home" \
+  local arch=(WINEARCH=win32)
+  if [[ $KORDEX_ARCH == x86_64 ]]; then
+    arch=(WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 PATH="$KORDEX_ROOT/scripts/wine64:$PATH")
+  fi
+  bench_as_owner "$prefix" env WINEPREFIX="$prefix" "${arch[@]}" HOME="$prefix/home" \
     WINEDLLOVERRIDES="$WINE_OVERRIDES" WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8 \
     DISPLAY="${KORDEX_DISPLAY:-$(cat "$BENCH/display" 2>/dev/null)}" "$@"
 }
@@ -114,9 +125,9 @@ bench_ensure_test_user() {
 }
 
 # Makes a template prefix once, owned by OWNER (default: the user running
-# the tests): a 32-bit prefix with real shell folders inside it, Wine's own
-# fonts, no desktop integration, no crash dialog and no window-manager
-# stalls. Made again when the base registry settings change.
+# the tests): a prefix of the build's bitness with real shell folders inside
+# it, Wine's own fonts, no desktop integration, no crash dialog and no
+# window-manager stalls. Made again when the base registry settings change.
 # `bench_make_template TEMPLATE [OWNER]`.
 bench_make_template() {
   local template=$1 owner=${2:-} log settings
@@ -233,7 +244,9 @@ case "${1:-}" in
     unit=$(bench_prefix unit)
     # A folder the unit tests may only read.
     mkdir -p "$unit/drive_c/kordex-readonly" && chmod 555 "$unit/drive_c/kordex-readonly"
-    echo "bench: screen $(bench_display), prefixes in $BENCH"
+    # The shipped installer, whose resources the unit tests read.
+    bench_map "$unit" s: "$KORDEX_SHIPPED_BUILD"
+    echo "bench: the $KORDEX_ARCH build, screen $(bench_display), prefixes in $BENCH"
     ;;
   stop)
     for p in "$BENCH"/prefixes/* "$BENCH"/template-*; do

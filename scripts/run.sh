@@ -2,11 +2,21 @@
 # Sets up, builds and starts the installer under Wine, in a prefix of its own
 # under build/bench/prefixes/run. With a working display the installer opens
 # there; without one it runs on a screen of its own (Xvfb), a screenshot is
-# saved and the installer is closed again.
+# saved and the installer is closed again. On a machine that runs no 32-bit
+# code it runs the x86-64 build under 64-bit Wine instead, from
+# build-x86_64/ (KORDEX_ARCH forces either: scripts/arch.sh).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/arch.sh"
+kordex_choose_arch
+if [[ $KORDEX_ARCH == i686 ]]; then
+  echo "run: the 32-bit installer under 32-bit Wine"
+else
+  echo "run: the x86-64 build under 64-bit Wine: $KORDEX_ARCH_WHY (the 32-bit installer ships)"
+fi
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
+KORDEX_BUILD=$(kordex_build_dir "$KORDEX_ARCH")
 source "$root/scripts/bench.sh"
 
 headless=1

@@ -4,8 +4,11 @@
 # missing, so once everything is there anyone may run it.
 set -euo pipefail
 
+# The 32-bit compiler makes the installer that ships; the x86-64 one makes
+# the build that machines running no 32-bit code test (scripts/arch.sh).
 packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   cmake ninja-build
   wine wine32:i386 wine64 fonts-wine
   xvfb x11-utils xdotool imagemagick

@@ -20,8 +20,8 @@ std::wstring SystemErrorText(DWORD code) {
     return text;
 }
 
-std::wstring Decimal(unsigned long value) {
-    wchar_t digits[16];
+std::wstring Decimal(unsigned long long value) {
+    wchar_t digits[20];  // 2^64 - 1 has 20 digits
     wchar_t* first = std::end(digits);
     do {
         *--first = static_cast<wchar_t>(L'0' + value % 10);

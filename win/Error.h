@@ -24,8 +24,9 @@ private:
 std::wstring SystemErrorText(DWORD code);
 
 // A number in decimal, for messages; the runtime's formatted output would
-// bring a whole printf into the program for it.
-std::wstring Decimal(unsigned long value);
+// bring a whole printf into the program for it. Takes any size_t: on 64-bit
+// Windows unsigned long is still 32 bits.
+std::wstring Decimal(unsigned long long value);
 
 // Raises the last platform error, its system text prefixed by what failed.
 [[noreturn]] void ThrowLastError(const std::wstring& what);

@@ -1,10 +1,12 @@
 # Sourced by the build tests: two scratch builds of the installer, each from
 # its own copy of the sources as they are now (committed or not), as a
 # packager builds it (scripts/build.sh, no tests), in two places that differ
-# in name and depth.
+# in name and depth. Where the bench runs the x86-64 build, the first place
+# has one of those too, for the installation that follows its rebuilds.
 set -euo pipefail
 KORDEX_ROOT=${KORDEX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 KORDEX_BUILD=${KORDEX_BUILD:-$KORDEX_ROOT/build}
+KORDEX_ARCH=${KORDEX_ARCH:-i686}
 SCRATCH=$KORDEX_BUILD/scratch
 SCRATCH_PLACES=("$SCRATCH/one" "$SCRATCH/a-second-place/one-level-deeper")
 
@@ -18,13 +20,15 @@ scratch_copy() {
     tar -C "$dest" -xf -
 }
 
-# Builds the copy in PLACE/src into PLACE/build: `scratch_build PLACE [CMAKE-ARGS...]`.
+# Builds the copy in PLACE/src for ARCH (i686, or x86_64 for the bench's
+# installs where no 32-bit code runs) into PLACE/build, or PLACE/build-x86_64:
+# `scratch_build PLACE ARCH [CMAKE-ARGS...]`.
 scratch_build() {
-  local place=$1
-  shift
-  if ! KORDEX_BUILD=$place/build "$place/src/scripts/build.sh" "$@" >"$place/build.log" 2>&1; then
-    tail -30 "$place/build.log"
-    echo "the build in $place failed (log: $place/build.log)" >&2
+  local place=$1 arch=$2 log=$1/build-$2.log
+  shift 2
+  if ! KORDEX_ARCH=$arch KORDEX_BUILD=$place/build "$place/src/scripts/build.sh" "$@" >"$log" 2>&1; then
+    tail -30 "$log"
+    echo "the $arch build in $place failed (log: $log)" >&2
     return 1
   fi
 }

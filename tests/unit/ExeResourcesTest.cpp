@@ -1,4 +1,4 @@
-// The built installer's resources, read back with the system's own calls.
+// The shipped installer's resources, read back with the system's own calls.
 #include <windows.h>
 
 #include <doctest.h>
@@ -8,8 +8,10 @@
 
 namespace {
 
-// The build folder is the test prefix's drive K:.
-const wchar_t kInstaller[] = L"K:\\KORdexSetup.exe";
+// The shipped 32-bit installer, on the test prefix's drive S: (the build
+// folder, or the 32-bit build's beside an x86-64 one: a resource is read
+// from an exe of either bitness).
+const wchar_t kInstaller[] = L"S:\\KORdexSetup.exe";
 
 std::vector<unsigned char> VersionBlock() {
     DWORD ignored = 0;
