@@ -18,27 +18,27 @@ bool IsVista() {
     return version.dwMajorVersion == 6 && version.dwMinorVersion == 0;
 }
 
-// Narrows the search to the system folder. SetDefaultDllDirectories exists
-// from Windows 7 (and on Vista and XP with updates); on Vista it makes the
-// shell-link object fail to create, so Vista gets the older measure.
-void RestrictSearchPath(DllSearch search) {
+// Narrows every later load by bare name, a system DLL's own delay loads
+// included, to the system folder: the program's folder is then out of the
+// search. SetDefaultDllDirectories exists on Windows 7 with KB2533623 and
+// on every later system (the update exists for Vista too, none for XP); on
+// Vista it makes the shell-link object fail to create, so Vista is not
+// narrowed this way. False where the search could not be narrowed.
+bool NarrowToSystemFolder(DllSearch search) {
     BOOL(WINAPI * setDefault)(DWORD) = nullptr;
-    if (search == DllSearch::Narrowest && !IsVista() &&
-        win::FindProcedure(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories", setDefault) &&
-        setDefault(kLoadLibrarySearchSystem32))
-        return;
-    // Takes the current folder out of the search; the program's own folder
-    // stays in it, hence the preloading below.
-    SetDllDirectoryW(L"");
+    return search == DllSearch::Narrowest && !IsVista() &&
+           win::FindProcedure(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories", setDefault) &&
+           setDefault(kLoadLibrarySearchSystem32);
 }
 
 // Every DLL that Windows XP, Vista or 7 may load into this process by bare
 // name and that is not a KnownDLL: the list that established installers and
 // archivers preload (NSIS, the 7-Zip installer), and what this program's own
-// calls pull in there, grouped by call below. Loaded once from the system
-// folder, a later bare-name load finds it already in the process. comctl32
-// is not here: the application object loads it by name, so that the
-// manifest maps it to version 6.
+// calls pull in there, grouped by call below. Where the search cannot be
+// narrowed, each is loaded once from the system folder, so that a later
+// bare-name load finds it already in the process. comctl32 is not here: the
+// application object loads it by name, so that the manifest maps it to
+// version 6.
 const wchar_t* const kPreloaded[] = {
     // What established installers and archivers preload for the same reason.
     L"uxtheme.dll", L"userenv.dll", L"setupapi.dll", L"apphelp.dll", L"propsys.dll",
@@ -67,6 +67,11 @@ void PreloadFromSystemFolder() {
 }  // namespace
 
 void HardenDllLoading(DllSearch search) {
-    RestrictSearchPath(search);
+    // Narrowed, nothing is looked for beside the program: preloading would
+    // add only start-up time.
+    if (NarrowToSystemFolder(search)) return;
+    // Takes the current folder out of the search; the program's own folder
+    // stays in it, hence the preloading.
+    SetDllDirectoryW(L"");
     PreloadFromSystemFolder();
 }

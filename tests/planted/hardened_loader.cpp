@@ -6,11 +6,12 @@
 //   hardened_loader.exe narrowest|fallback|none NAME...
 //
 // Prints "NAME system" when the system folder has the DLL, "NAME absent"
-// when it has not. After the hardening, each DLL that the system folder has
-// must already be in the process, from there, before anyone asks for it: on
-// Vista and XP that is all that keeps a bare-name load out of the program's
-// folder, also for the DLLs that Wine never takes from there. Exits 1 when
-// one is not.
+// when it has not. After the hardening, a DLL asked for by bare name must
+// come from the system folder, if from anywhere. On the fallback, each DLL
+// that the system folder has must moreover be in the process, from there,
+// before anyone asks for it: on Vista and XP that is all that keeps a
+// bare-name load out of the program's folder, also for the DLLs that Wine
+// never takes from there. Exits 1 when one is not.
 #include "app/DllHardening.h"
 
 #include <windows.h>
@@ -52,11 +53,14 @@ int wmain(int argc, wchar_t** argv) {
         const std::wstring name = argv[i];
         const std::wstring systemCopy = system + L"\\" + name;
         const bool present = GetFileAttributesW(systemCopy.c_str()) != INVALID_FILE_ATTRIBUTES;
-        if (present && mode != L"none" && !LoadedFrom(name, systemCopy)) {
+        if (present && mode == L"fallback" && !LoadedFrom(name, systemCopy)) {
             fwprintf(stderr, L"%ls is not in the process from the system folder after the hardening\n", name.c_str());
             status = 1;
         }
-        LoadLibraryW(name.c_str());
+        if (LoadLibraryW(name.c_str()) && mode != L"none" && !LoadedFrom(name, systemCopy)) {
+            fwprintf(stderr, L"%ls asked for by bare name came from outside the system folder\n", name.c_str());
+            status = 1;
+        }
         wprintf(L"%ls %ls\n", name.c_str(), present ? L"system" : L"absent");
     }
     return status;

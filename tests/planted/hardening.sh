@@ -39,9 +39,11 @@ for name in dwmapi propsys userenv apphelp cryptbase clbcatq ntmarta profapi; do
   grep -qx "$name" <<<"$loaded" || e2e_fail "control: without the hardening the planted $name.dll was not loaded"
 done
 
+# Narrowed, nothing is preloaded: each bare-name request must find the
+# system folder's copy, or none.
 run_loader narrowest
 [[ -z $loaded ]] || e2e_fail "narrowest path: planted copies loaded:" $loaded
-((status == 0)) || e2e_fail "narrowest path: DLLs not preloaded from the system folder (see above)"
+((status == 0)) || e2e_fail "narrowest path: DLLs not taken from the system folder (see above)"
 
 # On the fallback the program's own folder stays in the search: only a DLL
 # in the process already is safe. One the system folder lacks cannot be
