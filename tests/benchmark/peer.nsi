@@ -4,8 +4,9 @@
 ; kordex.exe in C:\Kordex. Its first page is the folder page; with /S it
 ; installs silently. NSIS's defaults otherwise: its check of the whole exe
 ; at start, its compression (which stores an incompressible payload as it is).
-; scripts/benchmark.sh builds it: makensis -DPAYLOAD=DIR -DOUT=FILE peer.nsi
-Unicode true
+; scripts/benchmark.sh builds it for the installer's bitness:
+;   makensis -DTARGET=x86-unicode|amd64-unicode -DPAYLOAD=DIR -DOUT=FILE peer.nsi
+Target ${TARGET}
 Name "KORdex"
 OutFile "${OUT}"
 InstallDir "C:\Kordex"

@@ -6,10 +6,6 @@
 // the shell-link object, then prints how long that took.
 //
 //   same_work FROM TO NAME...          run: N ms
-//   same_work --check FROM TO NAME...  per file, the installer's CRC-32 of
-//                                      it against its write (first touch of
-//                                      the mapped file, as in the installer)
-#include "support/Crc32.h"
 #include "support/Registry.h"
 #include "win/Com.h"
 #include "win/Handles.h"
@@ -103,33 +99,16 @@ void Run(const std::wstring& from, const std::wstring& to, wchar_t** names, int 
     std::wprintf(L"run: %.1f ms\n", Milliseconds() - start);
 }
 
-// Each file's check against its write, timed apart.
-void Check(const std::wstring& from, const std::wstring& to, wchar_t** names, int count) {
-    CreateDirectoryW(to.c_str(), nullptr);
-    for (int i = 0; i < count; ++i) {
-        const MappedFile source(from + L"\\" + names[i]);
-        const double start = Milliseconds();
-        const std::uint32_t crc = Crc32(source.bytes(), source.size());
-        const double checked = Milliseconds();
-        WriteDurably(source, to, names[i]);
-        std::wprintf(L"check %ls %lu bytes: crc %.2f ms, write %.2f ms (%08x)\n", names[i], source.size(),
-                     checked - start, Milliseconds() - checked, crc);
-    }
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const bool check = argc > 1 && std::wstring(argv[1]) == L"--check";
-    const int first = check ? 2 : 1;
-    if (argc < first + 3) {
-        std::fwprintf(stderr, L"usage: same_work [--check] FROM TO NAME...\n");
+    if (argc < 4) {
+        std::fwprintf(stderr, L"usage: same_work FROM TO NAME...\n");
         return 2;
     }
     // As the installer does at its start, before any run.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    if (check) Check(argv[first], argv[first + 1], argv + first + 2, argc - first - 2);
-    else Run(argv[first], argv[first + 1], argv + first + 2, argc - first - 2);
+    Run(argv[1], argv[2], argv + 3, argc - 3);
     CoUninitialize();
     return 0;
 }
