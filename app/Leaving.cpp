@@ -4,8 +4,7 @@
 
 #include "app/Folders.h"
 #include "app/mainwindow.h"
-
-#include <shellapi.h>
+#include "win/LateImports.h"
 
 bool ShowTextFile(const std::wstring& path) {
     if (!FileExists(path)) return false;
@@ -15,7 +14,7 @@ bool ShowTextFile(const std::wstring& path) {
     if (notepad) PostMessageW(notepad, WM_CLOSE, 0, 0);
     // What the shell answers is not examined: a file nobody can open is not
     // worth a message on the way out.
-    ShellExecuteW(notepad, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    win::ShellOpen(notepad, L"open", path.c_str(), SW_SHOWNORMAL);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "gui/Application.h"
 #include "gui/MessageBox.h"
+#include "win/Library.h"
 
 #include <windows.h>
 
@@ -10,7 +11,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Before anything loads a DLL that is not a KnownDLL.
     HardenDllLoading();
 
-    // Also COM for this thread (single-threaded apartment) and comctl32.
+    // comctl32 now; COM for this thread once the message loop runs.
     gui::Application application;
     application.SetTitle(L"KORdex telepítő");
     try {
@@ -23,6 +24,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TfrmCDF folderForm(mainForm.Handle());
         frmCDF = &folderForm;
         mainForm.Show();
+        // The shell, which the shortcut and the folder dialog's icons need,
+        // loaded once the window is up: later it would lengthen the run.
+        win::LoadSystemLibrary(L"shell32.dll");
         application.Run();
         frmCDF = nullptr;
         frmMain = nullptr;

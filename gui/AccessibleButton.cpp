@@ -4,6 +4,7 @@
 #include "gui/Oleacc.h"
 #include "gui/Window.h"
 #include "win/Com.h"
+#include "win/LateImports.h"
 #include "win/Window.h"
 
 #include <oleacc.h>
@@ -22,7 +23,7 @@ bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 
 HRESULT AnswerText(const std::wstring& text, BSTR* answer) {
     if (!answer) return E_POINTER;
-    *answer = SysAllocString(text.c_str());
+    *answer = win::AllocateBstr(text.c_str());
     return *answer ? S_OK : E_OUTOFMEMORY;
 }
 

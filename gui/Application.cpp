@@ -58,6 +58,7 @@ bool HandleDialogMessage(MSG& msg) {
 }
 
 void Application::Run() {
+    if (!com_) com_.emplace();
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (HandleDialogMessage(msg)) continue;

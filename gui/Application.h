@@ -1,9 +1,10 @@
-// The application object: COM for the UI thread, the common controls, the
+// The application object: the common controls, COM for the UI thread, the
 // title of the default error box, and the message loop.
 #pragma once
 
 #include "win/Com.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,12 +46,14 @@ public:
     // shown a second time.
     void ShowException();
 
-    // Runs the message loop until Terminate is called or the main window closes.
+    // Runs the message loop until Terminate is called or the main window
+    // closes. COM for the thread starts with it: nothing before the first
+    // window needs COM, and loading it then would delay that window.
     void Run();
     void Terminate();
 
 private:
-    win::ComApartment com_;
+    std::optional<win::ComApartment> com_;
     std::wstring title_;
     HWND mainWindow_ = nullptr;
     std::vector<HWND> modalWindows_;

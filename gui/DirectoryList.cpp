@@ -3,9 +3,8 @@
 #include "gui/Application.h"
 #include "gui/Dpi.h"
 #include "win/Error.h"
+#include "win/LateImports.h"
 #include "win/Paths.h"
-
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cwctype>
@@ -64,7 +63,7 @@ win::UniqueIcon FolderIcon(bool open, int size) {
     SHFILEINFOW info{};
     UINT flags = SHGFI_ICON | SHGFI_USEFILEATTRIBUTES | (open ? SHGFI_OPENICON : 0);
     flags |= GetSystemMetrics(SM_CXSMICON) >= size ? SHGFI_SMALLICON : SHGFI_LARGEICON;
-    SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags);
+    win::ShellFileInfo(L"folder", FILE_ATTRIBUTE_DIRECTORY, info, flags);
     return win::UniqueIcon(info.hIcon);
 }
 

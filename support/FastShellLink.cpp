@@ -3,6 +3,7 @@
 #include "support/Registry.h"
 #include "win/Com.h"
 #include "win/Error.h"
+#include "win/LateImports.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -27,12 +28,6 @@ const wchar_t* ValueNameOf(TFastShellFolder folder) {
 void CreateFoldersAlong(const std::wstring& path) {
     for (size_t at = path.find(L'\\'); at != std::wstring::npos; at = path.find(L'\\', at + 1))
         CreateDirectoryW(path.substr(0, at + 1).c_str(), nullptr);
-}
-
-std::wstring GuidText(REFGUID guid) {
-    wchar_t text[40];
-    StringFromGUID2(guid, text, 40);
-    return text;
 }
 
 template <typename Interface>
@@ -65,9 +60,9 @@ bool TFastShellLink::Execute() const {
 
     win::ComPtr<IUnknown> object;
     const HRESULT created =
-        CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.receive());
+        win::CreateComObject(CLSID_ShellLink, IID_IUnknown, object.receive());
     if (FAILED(created))
-        throw win::Error(win::SystemErrorText(static_cast<DWORD>(created)) + L", ClassID: " + GuidText(CLSID_ShellLink));
+        throw win::Error(win::SystemErrorText(static_cast<DWORD>(created)) + L", ClassID: " + win::GuidText(CLSID_ShellLink));
     const win::ComPtr<IShellLinkW> link = Query<IShellLinkW>(object.get(), IID_IShellLinkW);
     const win::ComPtr<IPersistFile> file = Query<IPersistFile>(object.get(), IID_IPersistFile);
 

@@ -1,6 +1,8 @@
 // Owners of COM interface pointers and of the calling thread's COM apartment.
 #pragma once
 
+#include "win/LateImports.h"
+
 #include <windows.h>
 #include <objbase.h>
 
@@ -45,9 +47,9 @@ private:
 // COM for the calling thread in a single-threaded apartment.
 class ComApartment {
 public:
-    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment() : initialised_(SUCCEEDED(InitializeCom(COINIT_APARTMENTTHREADED))) {}
     ~ComApartment() {
-        if (initialised_) CoUninitialize();
+        if (initialised_) UninitializeCom();
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;

@@ -2,6 +2,7 @@
 // cues, and the accessible object a screen reader gets for them, in process.
 #include "gui/Application.h"
 #include "gui/Form.h"
+#include "win/Com.h"
 
 #include <windows.h>
 #include <oleacc.h>
@@ -144,6 +145,8 @@ TEST_CASE("the access keys are underlined only once Alt is pressed") {
 
 TEST_CASE("a screen reader finds a speed button as a push button with its caption, state, key and action") {
     gui::Application application;
+    // The message loop starts COM, before it hands a screen reader's question on.
+    win::ComApartment com;
     KeysForm form;
     ShowWindow(form.Handle(), SW_SHOWNA);
     {

@@ -11,8 +11,11 @@ set -euo pipefail
 exe=$1
 here=$(cd "$(dirname "$0")" && pwd)
 # Reviewed: KnownDLLs on Windows XP, Vista and 7, or imported by one (which
-# makes a DLL known too).
-allowed_dlls='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|msvcrt|shlwapi)\.dll$'
+# makes a DLL known too). ole32, oleaut32 and shell32 are KnownDLLs as well,
+# but imported they and theirs would load at every start, before the first
+# window: the program looks up what it calls of them when first called
+# (win/LateImports.h).
+allowed_dlls='^(kernel32|user32|gdi32|advapi32|comdlg32|msvcrt)\.dll$'
 
 imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '
   /DLL Name:/ { dll = tolower($3); next }
