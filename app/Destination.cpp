@@ -21,8 +21,9 @@ void TfrmMain::CheckDestination(const std::wstring& path) {
     const size_t verdict = log_->Add(L"> írási jogosultság ellenőrzése: ");
     try {
         if (HasFileAccess(FILE_WRITE_EA, path + L"\\")) {
-            // Only the last level, and only when empty: files already there stay.
-            RemoveDirectoryW(path.c_str());
+            // Only the last level, and only a plain empty folder: files already
+            // there stay, and so does a junction with what it points to.
+            RemoveEmptyFolder(path);
             log_->Append(verdict, L"megfelelő");
         } else {
             log_->Append(verdict, L"nem megfelelő");
