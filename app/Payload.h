@@ -30,6 +30,19 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination);
 // it was killed in the middle of a write.
 void ClearUnfinishedWrites(const std::wstring& destination);
 
+// The name of a write's temporary file beside a target of that name: "~KS",
+// the number in hexadecimal digits and ".tmp", as many digits as make it as
+// long as the target's name (at most five), so that where the target's path
+// fits, the temporary one fits too. A name too short for ".tmp" and a digit
+// drops the ".tmp"; one of under four characters gets four, the shortest
+// that is still plainly the installer's.
+std::wstring TemporaryName(const std::wstring& targetName, unsigned number);
+
+// Whether a file name is a temporary one of the installer's: as
+// TemporaryName makes them, or as an earlier version did
+// ("~KORdexSetup-<target name>.tmp").
+bool IsTemporaryName(const std::wstring& name);
+
 // Whether destination\fileName is a file (not a folder), a link followed to
 // its target.
 bool PayloadFileExists(const PayloadItem& item, const std::wstring& destination);
