@@ -105,6 +105,24 @@ private:
     win::UniqueHandle file_;
 };
 
+// An on-access virus scanner opens a file just closed, and while it reads
+// it the file cannot be moved (a sharing violation, or access denied): the
+// move is tried again for about two seconds. Wine has no such scanner.
+constexpr DWORD kMoveTriesMs = 2000;
+constexpr DWORD kMovePauseMs = 50;
+
+DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return ERROR_SUCCESS;
+        const DWORD code = GetLastError();
+        if ((code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED) || GetTickCount() - start >= kMoveTriesMs)
+            return code;
+        Sleep(kMovePauseMs);
+    }
+}
+
 // Writes all bytes in one request and puts them on the disk: a short write
 // (a full disk) answers the system's reason.
 DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data) {
@@ -133,8 +151,9 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) 
     TemporaryFile temporary(destination, item, target);
     if (const DWORD code = WriteDurably(temporary.handle(), data)) ThrowCannotWrite(target, code);
     temporary.Close();
-    if (!MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        ThrowCannotCreate(target, GetLastError());
+    // A move that fails leaves the target as it was; the temporary file goes
+    // now, or, while the scanner still holds it, with the next run.
+    if (const DWORD code = MoveIntoPlace(temporary.path(), target)) ThrowCannotCreate(target, code);
     temporary.Forget();
 }
 

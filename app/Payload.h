@@ -19,8 +19,10 @@ extern const PayloadItem kReleaseNotes;
 // Writes the item as destination\fileName, replacing any earlier file in one
 // step: the resource's bytes go unchanged, in one request straight from the
 // executable's image, into a temporary file beside the target, are flushed,
-// and the temporary file is then moved over the target. On any failure the
-// target stays exactly as it was and the temporary file is removed. Raises
+// and the temporary file is then moved over the target; a move that a virus
+// scanner blocks is tried again for about two seconds. On any failure the
+// target stays exactly as it was and the temporary file is removed (one that
+// a scanner still holds, by the next run). Raises
 // "Resource <id> not found", "Cannot create file "<target>". <reason>" (the
 // target is read-only, in use or cannot be made), "Cannot write file
 // "<target>". <reason>" (a full disk), or the damaged-item error.

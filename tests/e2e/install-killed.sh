@@ -16,28 +16,16 @@ mkdir -p "$kordex/excel" "$kordex/xml"
 for item in "${items[@]}"; do echo "the earlier $item" >"$kordex/$item"; done
 cp -a "$kordex" "$prefix/earlier"
 
-# The driver under strace, which kills whichever of its processes first
-# writes to the temporary file: the installer.
-e2e_drive_traced() {
-  local script=$prefix/drive_c/scenario.txt
-  cat >"$script"
-  # Wine's own background processes, started first and untraced: strace
-  # waits for every process it traces to end, and they never do.
-  e2e_run "$prefix" cmd.exe /c exit
-  bench_wine "$prefix" timeout 120 strace -f -qq -o /dev/null -P "$temporary" \
-    -e trace=write,pwrite64,writev,pwritev -e inject=write,pwrite64,writev,pwritev:signal=KILL \
-    wine "$DRIVER" 'C:\scenario.txt' INSTALLER="$INSTALLER" CAPTION="$MAIN_CAPTION" </dev/null >"$prefix/driver.log" 2>&1 ||
-    true
-  cat "$prefix/driver.log"
-}
-e2e_drive_traced <<'SCRIPT'
+# Strace kills whichever of the driver's processes first writes to the
+# temporary file: the installer.
+e2e_drive_traced "$prefix" -o /dev/null -P "$temporary" -e trace=write,pwrite64,writev,pwritev \
+  -e inject=write,pwrite64,writev,pwritev:signal=KILL -- <<'SCRIPT' || e2e_fail "the traced run did not end as planned"
 start ${INSTALLER}
 window ${CAPTION}
 click #1003
 msgbox "FIGYELMEZTETÉS!" * yes
 wait-exit *
 SCRIPT
-grep -q '^PASS ' "$prefix/driver.log" || e2e_fail "the traced run did not end as planned"
 [[ -e $temporary ]] || e2e_fail "the installer was not killed while its temporary file existed"
 e2e_holds "$kordex" "${items[@]}" excel xml "$(basename "$temporary")"
 e2e_same_as_payload "$kordex" kordex.exe

@@ -25,15 +25,8 @@ expect-line #1006 1 "> írási jogosultság ellenőrzése: megfelelő"
 click #1003
 SCRIPT
   e2e_install_log "$destination"
-} >"$prefix/drive_c/scenario.txt"
-# Wine's own background processes, started first and untraced: strace waits
-# for every process it traces to end, and they never do.
-e2e_run "$prefix" cmd.exe /c exit
-bench_wine "$prefix" timeout 120 strace -f -qq -o "$trace" -e trace=%file \
-  wine "$DRIVER" 'C:\scenario.txt' INSTALLER="$INSTALLER" CAPTION="$MAIN_CAPTION" DESTINATION="$destination" \
-  </dev/null >"$prefix/driver.log" 2>&1 || true
-cat "$prefix/driver.log"
-grep -q '^PASS ' "$prefix/driver.log" || e2e_fail "the traced run did not install"
+} | e2e_drive_traced "$prefix" -o "$trace" -e trace=%file -- DESTINATION="$destination" ||
+  e2e_fail "the traced run did not install"
 e2e_expect_installed "$(e2e_c "$prefix" "$destination")"
 
 # Wine looks a Windows path up as dosdevices/c:/..., at times with "/" or
