@@ -6,23 +6,31 @@
 #include "app/mainwindow.h"
 #include "gui/PictureButton.h"
 #include "win/Error.h"
+#include "win/Paths.h"
 
 void TfrmMain::ShowDestination(const std::wstring& destination) {
     SetWindowTextW(lblDestinationDir, destination.c_str());
 }
 
 void TfrmMain::CheckDestination(const std::wstring& path) {
+    // A destination without a drive or a relative one means the folder it
+    // names now: the folder dialog moves the current folder later, and the
+    // run must write where this check looked.
+    installerState.ResolvedDestination.clear();
+    const std::wstring folder = path.empty() ? path : win::WithoutTrailingSeparator(win::FullPath(path));
+    installerState.ResolvedDestination = folder;
     // A failed creation is not reported here: the access check then fails.
-    if (!DirectoryExists(path)) ForceDirectories(path);
+    if (!DirectoryExists(folder)) ForceDirectories(folder);
     const ProgressLog::Batch batch(*log_);
     log_->Clear();
     waitingEntry_.reset();
     log_->Add(installerState.EnvironmentLine);
     const size_t verdict = log_->Add(L"> írási jogosultság ellenőrzése: ");
     try {
-        if (HasFileAccess(FILE_WRITE_EA, path + L"\\")) {
-            // Only the last level, and only when empty: files already there stay.
-            RemoveDirectoryW(path.c_str());
+        if (HasFileAccess(FILE_WRITE_EA, folder + L"\\")) {
+            // Only the last level, and only a plain empty folder: files already
+            // there stay, and so does a junction with what it points to.
+            RemoveEmptyFolder(folder);
             log_->Append(verdict, L"megfelelő");
         } else {
             log_->Append(verdict, L"nem megfelelő");

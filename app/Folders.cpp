@@ -19,6 +19,15 @@ bool FileExists(const std::wstring& path) {
     return GetFileInformationByHandle(file.get(), &info) && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool RemoveEmptyFolder(const std::wstring& path) {
+    // The link's own attributes: they do not follow it to its target.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const bool plainFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                             !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    // The system refuses a folder with anything in it.
+    return plainFolder && RemoveDirectoryW(path.c_str());
+}
+
 bool ForceDirectories(const std::wstring& path) {
     if (path.empty()) throw win::Error(L"Unable to create directory");
     std::wstring folder = path;

@@ -3,7 +3,6 @@
 #include "app/Folders.h"
 #include "app/Payload.h"
 #include "app/mainwindow.h"
-#include "win/Paths.h"
 
 namespace {
 
@@ -27,16 +26,14 @@ void TfrmMain::WriteItemStep(const PayloadItem& item, const std::wstring& destin
 
 void TfrmMain::btnInstallClick() {
     const std::wstring& chosen = installerState.Destination;
+    // Where the last check looked; the log shows the destination as chosen.
+    const std::wstring destination = installerState.ResolvedDestination;
     // Without a folder the files would land in the root of the current drive.
-    if (chosen.empty()) {
+    if (destination.empty()) {
         ShowMessageBox(L"Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt.", L"Hiba!",
                        MB_ICONERROR);
         return;
     }
-    // Resolved once, before the run moves the current folder: a destination
-    // without a drive or a relative one names the same folder in every step,
-    // and the shortcut starts the kordex.exe that was installed.
-    const std::wstring destination = win::WithoutTrailingSeparator(win::FullPath(chosen));
     // The window paints nothing before the run ends: the log shows the run's
     // entries in one go, or before the database question.
     const ProgressLog::Batch batch(*log_);

@@ -21,7 +21,7 @@ bool ShowTextFile(const std::wstring& path) {
 void TfrmMain::btnExitClick() {
     if (installerState.Installed) {
         if (SendMessageW(cbxReadme, BM_GETCHECK, 0, 0) == BST_CHECKED)
-            ShowTextFile(installerState.Destination + L"\\olvass_el.txt");
+            ShowTextFile(installerState.ResolvedDestination + L"\\olvass_el.txt");
         SendMessageW(Handle(), WM_CLOSE, 0, 0);
         return;
     }

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <iterator>
 
 const PayloadItem kKordexExe{1, L"kordex.exe"};
@@ -19,17 +20,21 @@ const PayloadItem kReleaseNotes{5, L"olvass_el.txt"};
 
 namespace {
 
-// What a write in progress is called beside its target: plainly the
-// installer's, and cleared by the next run in that folder.
-const wchar_t kTemporaryPrefix[] = L"~KORdexSetup-";
-const wchar_t kTemporarySuffix[] = L".tmp";
+// A write in progress is called "~KS", digits and ".tmp" beside its target
+// (TemporaryName): plainly the installer's, and cleared by the next run there.
+const wchar_t kTemporaryPrefix[] = L"~KS";
+const wchar_t kTemporaryExtension[] = L".tmp";
+constexpr size_t kPrefixLength = 3;
+constexpr size_t kExtensionLength = 4;
+constexpr size_t kMostDigits = 5;
+const wchar_t kHexDigits[] = L"0123456789ABCDEF";
+// What earlier versions called a write in progress: prefix, target name, ".tmp".
+const wchar_t kEarlierPrefix[] = L"~KORdexSetup-";
+// Names tried for a temporary file, as many as one digit tells apart.
+constexpr unsigned kNameAttempts = 16;
 
 std::wstring TargetPath(const PayloadItem& item, const std::wstring& destination) {
     return destination + L"\\" + item.fileName;
-}
-
-std::wstring TemporaryPath(const PayloadItem& item, const std::wstring& destination) {
-    return destination + L"\\" + kTemporaryPrefix + item.fileName + kTemporarySuffix;
 }
 
 // The system's text for an error, as the file errors show it.
@@ -64,23 +69,59 @@ void CheckReplaceable(const std::wstring& target) {
     if (!existing && GetLastError() != ERROR_FILE_NOT_FOUND) ThrowCannotCreate(target, GetLastError());
 }
 
-// The temporary file of a write that has not been moved into place. Removed
-// when the write fails; once moved, there is nothing left to remove.
+// The temporary file of a write that has not been moved into place, made new
+// beside the target under the first free temporary name: a leftover that
+// could not be cleared, or anyone's file of that name, is never overwritten.
+// Removed when the write fails; once moved, there is nothing left to remove.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+    TemporaryFile(const std::wstring& destination, const PayloadItem& item, const std::wstring& target) {
+        DWORD code = ERROR_SUCCESS;
+        for (unsigned number = 0; number < kNameAttempts; ++number) {
+            path_ = destination + L"\\" + TemporaryName(item.fileName, number);
+            file_.reset(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+            if (file_) return;
+            code = GetLastError();
+            // Taken, by a file or by one still being deleted (access denied).
+            if (code != ERROR_FILE_EXISTS && code != ERROR_ACCESS_DENIED) break;
+        }
+        ThrowCannotCreate(target, code);
+    }
     ~TemporaryFile() {
+        Close();
         if (!path_.empty()) DeleteFileW(path_.c_str());
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
+    HANDLE handle() const { return file_.get(); }
     const std::wstring& path() const { return path_; }
+    void Close() { file_.reset(); }
     void Forget() { path_.clear(); }
 
 private:
     std::wstring path_;
+    win::UniqueHandle file_;
 };
+
+// An on-access virus scanner opens a file just closed, and while it reads
+// it the file cannot be moved (a sharing violation, or access denied): the
+// move is tried again for about two seconds. Wine has no such scanner.
+constexpr DWORD kMoveTriesMs = 2000;
+constexpr DWORD kMovePauseMs = 50;
+
+DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return ERROR_SUCCESS;
+        const DWORD code = GetLastError();
+        if ((code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED) || GetTickCount() - start >= kMoveTriesMs)
+            return code;
+        Sleep(kMovePauseMs);
+    }
+}
 
 // Writes all bytes in one request and puts them on the disk: a short write
 // (a full disk) answers the system's reason.
@@ -107,31 +148,47 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) 
     // target in one step: a failure or a kill leaves the earlier file whole.
     const std::wstring target = TargetPath(item, destination);
     CheckReplaceable(target);
-    TemporaryFile temporary(TemporaryPath(item, destination));
-    {
-        win::UniqueHandle file(CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) {
-            const DWORD code = GetLastError();
-            temporary.Forget();  // not made by us: whatever stands there stays
-            ThrowCannotCreate(target, code);
-        }
-        if (const DWORD code = WriteDurably(file.get(), data)) ThrowCannotWrite(target, code);
-    }
-    if (!MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        ThrowCannotCreate(target, GetLastError());
+    TemporaryFile temporary(destination, item, target);
+    if (const DWORD code = WriteDurably(temporary.handle(), data)) ThrowCannotWrite(target, code);
+    temporary.Close();
+    // A move that fails leaves the target as it was; the temporary file goes
+    // now, or, while the scanner still holds it, with the next run.
+    if (const DWORD code = MoveIntoPlace(temporary.path(), target)) ThrowCannotCreate(target, code);
     temporary.Forget();
 }
 
 void ClearUnfinishedWrites(const std::wstring& destination) {
     WIN32_FIND_DATAW found;
-    const std::wstring pattern = destination + L"\\" + kTemporaryPrefix + L"*" + kTemporarySuffix;
-    win::FindHandle search(FindFirstFileW(pattern.c_str(), &found));
+    win::FindHandle search(FindFirstFileW((destination + L"\\~*").c_str(), &found));
     if (!search) return;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsTemporaryName(found.cFileName))
             DeleteFileW((destination + L"\\" + found.cFileName).c_str());
     } while (FindNextFileW(search.get(), &found));
+}
+
+std::wstring TemporaryName(const std::wstring& targetName, unsigned number) {
+    const size_t length = targetName.size();
+    const bool extension = length >= kPrefixLength + 1 + kExtensionLength;
+    const size_t taken = kPrefixLength + (extension ? kExtensionLength : 0);
+    const size_t digits = std::clamp<size_t>(length > taken ? length - taken : 0, 1, kMostDigits);
+    std::wstring name = kTemporaryPrefix;
+    for (size_t digit = digits; digit-- > 0;) name += kHexDigits[(number >> (4 * digit)) & 0xF];
+    if (extension) name += kTemporaryExtension;
+    return name;
+}
+
+bool IsTemporaryName(const std::wstring& name) {
+    const std::wstring earlier = kEarlierPrefix;
+    if (name.compare(0, earlier.size(), earlier) == 0) {
+        return name.size() > earlier.size() + kExtensionLength &&
+               name.compare(name.size() - kExtensionLength, kExtensionLength, kTemporaryExtension) == 0;
+    }
+    if (name.compare(0, kPrefixLength, kTemporaryPrefix) != 0) return false;
+    const size_t digitsEnd = std::min(name.find_first_not_of(kHexDigits, kPrefixLength), name.size());
+    const size_t digits = digitsEnd - kPrefixLength;
+    return digits >= 1 && digits <= kMostDigits &&
+           (digitsEnd == name.size() || name.compare(digitsEnd, std::wstring::npos, kTemporaryExtension) == 0);
 }
 
 bool PayloadFileExists(const PayloadItem& item, const std::wstring& destination) {

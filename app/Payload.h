@@ -19,8 +19,10 @@ extern const PayloadItem kReleaseNotes;
 // Writes the item as destination\fileName, replacing any earlier file in one
 // step: the resource's bytes go unchanged, in one request straight from the
 // executable's image, into a temporary file beside the target, are flushed,
-// and the temporary file is then moved over the target. On any failure the
-// target stays exactly as it was and the temporary file is removed. Raises
+// and the temporary file is then moved over the target; a move that a virus
+// scanner blocks is tried again for about two seconds. On any failure the
+// target stays exactly as it was and the temporary file is removed (one that
+// a scanner still holds, by the next run). Raises
 // "Resource <id> not found", "Cannot create file "<target>". <reason>" (the
 // target is read-only, in use or cannot be made), "Cannot write file
 // "<target>". <reason>" (a full disk), or the damaged-item error.
@@ -29,6 +31,19 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination);
 // Removes the temporary files that an earlier run left in destination when
 // it was killed in the middle of a write.
 void ClearUnfinishedWrites(const std::wstring& destination);
+
+// The name of a write's temporary file beside a target of that name: "~KS",
+// the number in hexadecimal digits and ".tmp", as many digits as make it as
+// long as the target's name (at most five), so that where the target's path
+// fits, the temporary one fits too. A name too short for ".tmp" and a digit
+// drops the ".tmp"; one of under four characters gets four, the shortest
+// that is still plainly the installer's.
+std::wstring TemporaryName(const std::wstring& targetName, unsigned number);
+
+// Whether a file name is a temporary one of the installer's: as
+// TemporaryName makes them, or as an earlier version did
+// ("~KORdexSetup-<target name>.tmp").
+bool IsTemporaryName(const std::wstring& name);
 
 // Whether destination\fileName is a file (not a folder), a link followed to
 // its target.

@@ -23,6 +23,9 @@ struct InstallerState {
     std::wstring DesktopDir;
     std::wstring DefaultDestination;
     std::wstring Destination;  // always the text of the destination label
+    // Destination as a full path, resolved by its last check: where the run
+    // writes, whatever the current folder has become since.
+    std::wstring ResolvedDestination;
     std::wstring EnvironmentLine;
     bool Installed = false;
 };

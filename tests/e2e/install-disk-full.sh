@@ -40,7 +40,7 @@ earlier_installation() {
 expect_stopped_at() {
   local before=$1 stop=$2 item written=()
   local leftovers
-  leftovers=$(find "$drive" -name '~KORdexSetup-*')
+  leftovers=$(find "$drive" -name '~KS*')
   [[ -z $leftovers ]] || e2e_fail "temporary files left: $leftovers"
   if [[ $before == fresh ]]; then
     for item in "${items[@]}"; do

@@ -3,8 +3,10 @@
 # named excel where the folder should be; a desktop the user may not write,
 # so no shortcut. And a destination without a drive (no HOMEDRIVE value
 # gives "\Kordex"): the log shows it as chosen, while the files and the
-# shortcut use the full path it stood for when the run began, so the
-# shortcut starts the kordex.exe that was installed.
+# shortcut use the full path it stood for when it was checked, so the
+# shortcut starts the kordex.exe that was installed. The folder dialog moves
+# the current folder: browsing to another drive and cancelling leaves the
+# run writing where the check looked.
 # Run as the unprivileged test user: Wine lets root write everywhere.
 source "$(dirname "$0")/lib.sh"
 
@@ -38,7 +40,12 @@ for row in "${rows[@]}"; do
       bench_as_owner "$prefix" touch "$kordex/excel"
       ;;
     desktop-read-only) chmod 555 "$desktop" ;;
-    no-home-drive) bench_reg "$prefix" 'HKCU\Volatile Environment' HOMEDRIVE delete ;;
+    no-home-drive)
+      # Mapped before Wine first looks at the drives.
+      bench_as_owner "$prefix" mkdir "$prefix/drive-d"
+      bench_map "$prefix" d: "$prefix/drive-d"
+      bench_reg "$prefix" 'HKCU\Volatile Environment' HOMEDRIVE delete
+      ;;
   esac
 
   {
@@ -47,8 +54,20 @@ start ${INSTALLER}
 window ${CAPTION}
 expect-text #1005 ${SHOWN}
 expect-line #1006 1 "> írási jogosultság ellenőrzése: megfelelő"
-click #1003
 SCRIPT
+    if [[ $case == no-home-drive ]]; then
+      cat <<'SCRIPT'
+click #1010
+window "Válaszd ki a telepítés helyét!"
+choose #2006 "D:"
+expect-selection #2005 "D:\\"
+click #2002
+expect-visible . no
+window ${CAPTION}
+expect-text #1005 ${SHOWN}
+SCRIPT
+    fi
+    echo 'click #1003'
     log_with "$shown" "$step" "$outcome"
     echo 'expect-visible #1003 no'
   } >"$prefix/scenario.in"
@@ -61,6 +80,9 @@ SCRIPT
   case $case in
     excel-is-a-file) [[ -f $kordex/excel ]] || e2e_fail "$case: the file excel was replaced" ;;
     desktop-read-only) [[ ! -e $desktop/Kordex.lnk ]] || e2e_fail "$case: a shortcut was made" ;;
-    no-home-drive) e2e_expect_shortcut "$prefix" 'C:\Kordex\kordex.exe' 'C:\Kordex' ;;
+    no-home-drive)
+      e2e_expect_shortcut "$prefix" 'C:\Kordex\kordex.exe' 'C:\Kordex'
+      e2e_holds "$prefix/drive-d"
+      ;;
   esac
 done

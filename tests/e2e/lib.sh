@@ -9,7 +9,8 @@ E2E_NAME=$(basename "$0" .sh)
 DRIVER='K:\tests\e2e\driver\driver.exe'
 INSTALLER='K:\KORdexSetup.exe'
 MAIN_CAPTION='KORdex v1.2 - program telepítő'
-# lnkinfo.exe and desktop.exe (tests/tools): checks beyond the installer's window.
+# lnkinfo.exe, desktop.exe and holdfile.exe (tests/tools): checks and doings
+# beyond the installer's window.
 TOOLS='K:\tests\tools'
 PAYLOAD=$KORDEX_BUILD/sample-payload
 
@@ -85,6 +86,34 @@ e2e_drive() {
   cat "$log"
   # A driver whose Wine server was stopped under it (another test run's
   # bench stop) exits with 0 without having finished: only its PASS counts.
+  if ((status == 0)) && ! grep -q '^PASS ' "$log"; then
+    echo "$E2E_NAME: the driver ended before its script did" >&2
+    status=1
+  fi
+  return $status
+}
+
+# Runs a driver script, read from stdin, under strace, which traces the
+# driver and every program it starts (the installer, the tools):
+# `e2e_drive_traced PREFIX STRACE-OPTION... -- [NAME=VALUE...]`.
+e2e_drive_traced() {
+  local prefix=$1 options=()
+  shift
+  while (($#)) && [[ $1 != -- ]]; do
+    options+=("$1")
+    shift
+  done
+  shift
+  local script=$prefix/drive_c/scenario.txt log=$prefix/driver.log status=0
+  cat >"$script"
+  chown --reference="$prefix" "$script"
+  # Wine's own background processes, started first and untraced: strace
+  # waits for every process it traces to end, and they never do.
+  e2e_run "$prefix" cmd.exe /c exit
+  bench_wine "$prefix" timeout 120 strace -f -qq "${options[@]}" \
+    wine "$DRIVER" 'C:\scenario.txt' INSTALLER="$INSTALLER" CAPTION="$MAIN_CAPTION" TOOLS="$TOOLS" "$@" \
+    </dev/null >"$log" 2>&1 || status=$?
+  cat "$log"
   if ((status == 0)) && ! grep -q '^PASS ' "$log"; then
     echo "$E2E_NAME: the driver ended before its script did" >&2
     status=1

@@ -61,3 +61,31 @@ TEST_CASE("a file exists as a file, a folder does not count as one") {
     DeleteFileW(file.c_str());
     RemoveDirectoryW(root.c_str());
 }
+
+TEST_CASE("only a plain empty folder is removed") {
+    const std::wstring root = TempFolder();
+    REQUIRE(ForceDirectories(root + L"\\empty"));
+    REQUIRE(ForceDirectories(root + L"\\full"));
+    const std::wstring inner = root + L"\\full\\keep.txt";
+    for (const std::wstring& file : {inner, root + L"\\file"}) {
+        HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        REQUIRE(created != INVALID_HANDLE_VALUE);
+        CloseHandle(created);
+    }
+    // what stands there; whether it goes
+    const struct {
+        const wchar_t* name;
+        bool removed;
+    } cases[] = {{L"\\empty", true}, {L"\\full", false}, {L"\\file", false}, {L"\\missing", false}};
+    for (const auto& c : cases) {
+        CAPTURE(std::wstring(c.name));
+        const std::wstring path = root + c.name;
+        const DWORD before = GetFileAttributesW(path.c_str());
+        CHECK(RemoveEmptyFolder(path) == c.removed);
+        CHECK(GetFileAttributesW(path.c_str()) == (c.removed ? INVALID_FILE_ATTRIBUTES : before));
+    }
+    CHECK(FileExists(inner));
+    DeleteFileW(inner.c_str());
+    DeleteFileW((root + L"\\file").c_str());
+    RemoveTree(root, {L"\\full"});
+}
