@@ -7,7 +7,11 @@
 namespace gui {
 
 int ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
-    const HWND owner = Application::Exists() ? Application::Current().MessageBoxOwner() : nullptr;
+    HWND owner = Application::Exists() ? Application::Current().MessageBoxOwner() : nullptr;
+    // A box owned by a window that is gone fails and shows nothing: an
+    // error raised while the windows are being made or taken down would be
+    // lost. Without an owner it is still shown.
+    if (owner && !IsWindow(owner)) owner = nullptr;
     return MessageBoxW(owner, text.c_str(), title.c_str(), flags);
 }
 
