@@ -27,6 +27,26 @@ HRESULT AnswerText(const std::wstring& text, BSTR* answer) {
     return *answer ? S_OK : E_OUTOFMEMORY;
 }
 
+// Runs a method's work: nothing may be thrown across COM, a failed
+// allocation or any other error is answered as a failure code instead.
+template <typename Work>
+HRESULT Answered(Work&& work) noexcept {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
+}
+
+// While a box is open its owner takes no input, so a press would be
+// dropped: the button is unavailable then, whatever its own state.
+bool FormTakesInput(HWND button) {
+    const HWND form = GetAncestor(button, GA_ROOT);
+    return form && IsWindowEnabled(form);
+}
+
 HRESULT AnswerNumber(LONG number, VARIANT* answer) {
     if (!answer) return E_POINTER;
     answer->vt = VT_I4;
@@ -74,7 +94,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!IsSelf(child)) return E_INVALIDARG;
-        return AnswerText(win::WindowText(button_), name);
+        return Answered([&] { return AnswerText(win::WindowText(button_), name); });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!IsSelf(child)) return E_INVALIDARG;
@@ -83,26 +103,27 @@ public:
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         if (!IsSelf(child)) return E_INVALIDARG;
         LONG flags = 0;
-        if (!IsWindowEnabled(button_)) flags |= STATE_SYSTEM_UNAVAILABLE;
+        if (!IsWindowEnabled(button_) || !FormTakesInput(button_)) flags |= STATE_SYSTEM_UNAVAILABLE;
         if (!IsWindowVisible(button_)) flags |= STATE_SYSTEM_INVISIBLE;
         return AnswerNumber(flags, state);
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
         if (!IsSelf(child)) return E_INVALIDARG;
-        if (accessKey_) return AnswerText(AccessKeyShortcut(accessKey_), shortcut);
+        if (accessKey_) return Answered([&] { return AnswerText(AccessKeyShortcut(accessKey_), shortcut); });
         if (shortcut) *shortcut = nullptr;
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
         if (!IsSelf(child)) return E_INVALIDARG;
-        return AnswerText(kDefaultAction, action);
+        return Answered([&] { return AnswerText(kDefaultAction, action); });
     }
     // Posted, not sent: the click may open a modal box, and the screen
     // reader must not wait for the user to answer it.
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         if (!IsSelf(child)) return E_INVALIDARG;
-        // A hidden or disabled button has nothing to do now.
-        if (!IsUsable(button_)) return DISP_E_MEMBERNOTFOUND;
+        // A hidden or disabled button, or one whose form takes no input, has
+        // nothing to do now.
+        if (!IsUsable(button_) || !FormTakesInput(button_)) return DISP_E_MEMBERNOTFOUND;
         return PostMessageW(button_, BM_CLICK, 0, 0) ? S_OK : E_FAIL;
     }
 

@@ -163,6 +163,16 @@ TEST_CASE("a screen reader finds a speed button as a push button with its captio
         RunPosted();
         CHECK(form.installClicks == 1);
 
+        // While a box keeps the form from taking input, the press would be
+        // dropped: unavailable, and the action fails.
+        EnableWindow(form.Handle(), FALSE);
+        CHECK(install.Number(&IAccessible::get_accState) == STATE_SYSTEM_UNAVAILABLE);
+        CHECK(install.object->accDoDefaultAction(Self()) == DISP_E_MEMBERNOTFOUND);
+        RunPosted();
+        CHECK(form.installClicks == 1);
+        EnableWindow(form.Handle(), TRUE);
+        CHECK(install.Number(&IAccessible::get_accState) == 0);
+
         // The same object follows the button.
         EnableWindow(form.install, FALSE);
         CHECK(install.Number(&IAccessible::get_accState) == STATE_SYSTEM_UNAVAILABLE);
