@@ -86,8 +86,10 @@ void TfrmCDF::btnOKClick() {
 void TfrmCDF::btnCancelClick() { Close(); }
 
 LRESULT TfrmCDF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        // The caption's close button cancels; the dialog lives on, hidden.
+    // The caption's close button cancels, and so does Esc (which the dialog
+    // manager turns into IDCANCEL), as in every Windows dialog; the dialog
+    // lives on, hidden.
+    if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL && !lParam)) {
         btnCancelClick();
         return 0;
     }

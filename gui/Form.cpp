@@ -301,13 +301,14 @@ void FormBase::ShowModal() {
     } disabled(owner);
     const Application::ModalScope modal(Handle());
 
+    shownModally_ = true;
     ShowWindow(Handle(), SW_SHOWNORMAL);
     Guarded([this] {
         Activated();
         return LRESULT{0};
     });
     MSG msg;
-    while (IsWindowVisible(Handle())) {
+    while (shownModally_ && IsWindow(Handle())) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             // The program is ending: leave the quit for the outer loop.
@@ -322,6 +323,7 @@ void FormBase::ShowModal() {
 }
 
 void FormBase::Close() {
+    shownModally_ = false;
     // The owner first: hiding an active window activates its enabled owner,
     // not some other program's window.
     if (const HWND owner = GetWindow(Handle(), GW_OWNER)) EnableWindow(owner, TRUE);

@@ -132,6 +132,10 @@ private:
     int dpi_ = 96;
     std::vector<ControlDescription> controls_;
     bool controlsMade_ = false;
+    // Set while ShowModal runs, cleared by Close. Not the window's
+    // visibility: Windows hides owned windows while their owner is
+    // minimised, and the showing must outlast that.
+    bool shownModally_ = false;
     win::GdiFont font_;
     win::GdiFont boldFont_;
     // Picture buttons, directory lists, drive combos and the read-only memo.

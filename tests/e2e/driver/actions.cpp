@@ -179,6 +179,12 @@ void cmdSetText(Context& ctx, const Step& step) {
 
 void cmdClose(Context& ctx, const Step&) { PostMessageW(ctx.currentWindow(), WM_CLOSE, 0, 0); }
 
+// What Windows does to a window's owned windows when it is minimised and
+// restored (Wine does not, for windows without a window manager).
+void cmdShowOwnedPopups(Context& ctx, const Step& step) {
+    ShowOwnedPopups(ctx.currentWindow(), step.args[1].text == L"yes");
+}
+
 void cmdSysCommand(Context& ctx, const Step& step) {
     static const struct {
         const wchar_t* name;

@@ -18,6 +18,7 @@ const Command kCommands[] = {
     {L"settext", L"CTRL TEXT", 2, 2, false, cmdSetText},
     {L"close", L"", 0, 0, false, cmdClose},
     {L"syscommand", L"SC_CLOSE|SC_MINIMIZE|SC_MAXIMIZE|SC_RESTORE", 1, 1, false, cmdSysCommand},
+    {L"show-owned-popups", L"yes|no", 1, 1, false, cmdShowOwnedPopups},
     {L"sync", L"", 0, 0, false, cmdSync},
     {L"wait-exit", L"CODE|*", 1, 1, false, cmdWaitExit},
     {L"kill", L"", 0, 0, false, cmdKill},

@@ -31,6 +31,7 @@ void cmdKey(Context&, const Step&);
 void cmdSetText(Context&, const Step&);
 void cmdClose(Context&, const Step&);
 void cmdSysCommand(Context&, const Step&);
+void cmdShowOwnedPopups(Context&, const Step&);
 void cmdSync(Context&, const Step&);
 void cmdWaitExit(Context&, const Step&);
 void cmdKill(Context&, const Step&);
