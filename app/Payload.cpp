@@ -1,7 +1,6 @@
 #include "app/Payload.h"
 
 #include "app/Folders.h"
-#include "app/payload_checksums.h"
 #include "support/Crc32.h"
 #include "win/Error.h"
 #include "win/Handles.h"
@@ -10,7 +9,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <iterator>
 
 const PayloadItem kKordexExe{1, L"kordex.exe"};
 const PayloadItem kDatacore{2, L"datacore.kdx"};
@@ -138,7 +136,7 @@ DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data) {
 void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) {
     const win::ResourceBytes data = Locate(item);
     // A damaged item must not be installed as if it were the application.
-    if (item.id < 1 || item.id > static_cast<int>(std::size(kPayloadChecksums)) ||
+    if (item.id < 1 || item.id > static_cast<int>(kPayloadItems) ||
         Crc32(data.data, data.size) != kPayloadChecksums[item.id - 1]) {
         throw win::Error(L"Payload item " + win::Decimal(item.id) + L" (" + item.fileName +
                          L") is damaged; nothing of it was written");

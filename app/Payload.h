@@ -2,12 +2,19 @@
 // executable as raw-data resources and written into the destination folder.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 struct PayloadItem {
     int id;                  // the resource's identifier
     const wchar_t* fileName; // the target file name in the destination
 };
+
+// Each item's CRC-32, by identifier from 1: made by the build from the
+// payload folder and compiled into the installer that carries the items.
+constexpr std::size_t kPayloadItems = 5;
+extern const std::uint32_t kPayloadChecksums[kPayloadItems];
 
 // In the order the installation writes them.
 extern const PayloadItem kKordexExe;
