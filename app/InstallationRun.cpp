@@ -3,24 +3,44 @@
 #include "app/Folders.h"
 #include "app/Payload.h"
 #include "app/mainwindow.h"
+#include "gui/Application.h"
 
 namespace {
 
 const wchar_t kOk[] = L"OK";
 const wchar_t kFailed[] = L"SIKERTELEN";
 
+// Sets a flag while it lives, also when an error ends the run.
+class RunningScope {
+public:
+    explicit RunningScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningScope() { flag_ = false; }
+    RunningScope(const RunningScope&) = delete;
+    RunningScope& operator=(const RunningScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 }  // namespace
 
-void TfrmMain::CreateFolderStep(const std::wstring& text, const std::wstring& folder) {
+size_t TfrmMain::StartStep(const std::wstring& text) {
     const size_t entry = log_->Add(text);
+    log_->Flush();
+    gui::HandlePaintMessages();
+    return entry;
+}
+
+void TfrmMain::CreateFolderStep(const std::wstring& text, const std::wstring& folder) {
+    const size_t entry = StartStep(text);
     // A failure is not fatal: the file steps then say what went wrong.
     CreateDirectoryW(folder.c_str(), nullptr);
     log_->Append(entry, DirectoryExists(folder) ? kOk : kFailed);
 }
 
 void TfrmMain::WriteItemStep(const PayloadItem& item, const std::wstring& destination) {
-    const size_t entry = log_->Add(std::wstring(L"> ") + item.fileName + L" file másolása...");
-    WritePayloadItem(item, destination);
+    const size_t entry = StartStep(std::wstring(L"> ") + item.fileName + L" file másolása...");
+    WritePayloadItem(item, destination, gui::HandlePaintMessages);
     log_->Append(entry, kOk);
 }
 
@@ -34,15 +54,16 @@ void TfrmMain::btnInstallClick() {
                        MB_ICONERROR);
         return;
     }
-    // The window paints nothing before the run ends: the log shows the run's
-    // entries in one go, or before the database question.
+    const RunningScope running(running_);
+    // The log's writes are gathered and shown as each step starts (and
+    // before the database question); the window paints then.
     const ProgressLog::Batch batch(*log_);
 
     for (HWND button : {btnDefault, btnDocuments, btnDesktop, btnBrowse}) EnableWindow(button, FALSE);
     if (waitingEntry_) log_->Append(*waitingEntry_, kOk);
     log_->Add(L"");
 
-    const size_t folderEntry = log_->Add(L"> \"" + chosen + L"\" mappa létrehozása...");
+    const size_t folderEntry = StartStep(L"> \"" + chosen + L"\" mappa létrehozása...");
     CreateDirectoryW(destination.c_str(), nullptr);
     SetCurrentDirectoryW(destination.c_str());
     log_->Append(folderEntry, DirectoryExists(destination) ? kOk : kFailed);
@@ -52,15 +73,15 @@ void TfrmMain::btnInstallClick() {
 
     WriteItemStep(kKordexExe, destination);
 
-    const size_t databaseEntry = log_->Add(L"> datacore.kdx file másolása...");
+    const size_t databaseEntry = StartStep(L"> datacore.kdx file másolása...");
     if (!PayloadFileExists(kDatacore, destination)) {
-        WritePayloadItem(kDatacore, destination);
+        WritePayloadItem(kDatacore, destination, gui::HandlePaintMessages);
         log_->Append(databaseEntry, kOk);
     } else if (ShowMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
                               L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
                               L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
         // No is the default button: a reflexive Enter keeps the user's data.
-        WritePayloadItem(kDatacore, destination);
+        WritePayloadItem(kDatacore, destination, gui::HandlePaintMessages);
         log_->Append(databaseEntry, L"FELÜLÍRVA");
     } else {
         log_->Append(databaseEntry, L"KIHAGYVA");
@@ -70,7 +91,7 @@ void TfrmMain::btnInstallClick() {
     WriteItemStep(kSsleay32, destination);
     WriteItemStep(kReleaseNotes, destination);
 
-    const size_t shortcutEntry = log_->Add(L"> parancsfile létrehozása az asztalon...");
+    const size_t shortcutEntry = StartStep(L"> parancsfile létrehozása az asztalon...");
     fslDT.SetLinkTarget(destination + L"\\kordex.exe");
     fslDT.SetWorkingDirectory(destination);
     log_->Append(shortcutEntry, fslDT.Execute() ? kOk : kFailed);

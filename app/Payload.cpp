@@ -1,7 +1,6 @@
 #include "app/Payload.h"
 
 #include "app/Folders.h"
-#include "app/payload_checksums.h"
 #include "support/Crc32.h"
 #include "win/Error.h"
 #include "win/Handles.h"
@@ -10,7 +9,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <iterator>
 
 const PayloadItem kKordexExe{1, L"kordex.exe"};
 const PayloadItem kDatacore{2, L"datacore.kdx"};
@@ -111,7 +109,8 @@ private:
 constexpr DWORD kMoveTriesMs = 2000;
 constexpr DWORD kMovePauseMs = 50;
 
-DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target) {
+DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target,
+                    const std::function<void()>& meanwhile) {
     const DWORD start = GetTickCount();
     for (;;) {
         if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -120,25 +119,39 @@ DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target) {
         if ((code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED) || GetTickCount() - start >= kMoveTriesMs)
             return code;
         Sleep(kMovePauseMs);
+        meanwhile();
     }
 }
 
-// Writes all bytes in one request and puts them on the disk: a short write
-// (a full disk) answers the system's reason.
-DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data) {
-    DWORD written = 0;
-    if (!WriteFile(file, data.data, data.size, &written, nullptr)) return GetLastError();
-    if (written != data.size) return ERROR_DISK_FULL;
+// A large item is written in pieces, and the window paints between them: on
+// a slow disk (a USB stick, a network share) one write of the whole item
+// could keep it from reading messages for longer than the 5 s after which
+// Windows marks it "Not Responding". A piece takes about a second at 2 MB/s.
+constexpr DWORD kPieceBytes = 2 << 20;
+
+// Writes all bytes and puts them on the disk: a short write (a full disk)
+// answers the system's reason.
+DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data, const std::function<void()>& meanwhile) {
+    const auto* bytes = static_cast<const BYTE*>(data.data);
+    for (DWORD done = 0; done < data.size;) {
+        const DWORD piece = std::min(kPieceBytes, data.size - done);
+        DWORD written = 0;
+        if (!WriteFile(file, bytes + done, piece, &written, nullptr)) return GetLastError();
+        if (written != piece) return ERROR_DISK_FULL;
+        done += piece;
+        meanwhile();
+    }
     if (!FlushFileBuffers(file)) return GetLastError();
     return ERROR_SUCCESS;
 }
 
 }  // namespace
 
-void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) {
+void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
+                      const std::function<void()>& meanwhile) {
     const win::ResourceBytes data = Locate(item);
     // A damaged item must not be installed as if it were the application.
-    if (item.id < 1 || item.id > static_cast<int>(std::size(kPayloadChecksums)) ||
+    if (item.id < 1 || item.id > static_cast<int>(kPayloadItems) ||
         Crc32(data.data, data.size) != kPayloadChecksums[item.id - 1]) {
         throw win::Error(L"Payload item " + win::Decimal(item.id) + L" (" + item.fileName +
                          L") is damaged; nothing of it was written");
@@ -149,11 +162,11 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination) 
     const std::wstring target = TargetPath(item, destination);
     CheckReplaceable(target);
     TemporaryFile temporary(destination, item, target);
-    if (const DWORD code = WriteDurably(temporary.handle(), data)) ThrowCannotWrite(target, code);
+    if (const DWORD code = WriteDurably(temporary.handle(), data, meanwhile)) ThrowCannotWrite(target, code);
     temporary.Close();
     // A move that fails leaves the target as it was; the temporary file goes
     // now, or, while the scanner still holds it, with the next run.
-    if (const DWORD code = MoveIntoPlace(temporary.path(), target)) ThrowCannotCreate(target, code);
+    if (const DWORD code = MoveIntoPlace(temporary.path(), target, meanwhile)) ThrowCannotCreate(target, code);
     temporary.Forget();
 }
 

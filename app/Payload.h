@@ -2,12 +2,20 @@
 // executable as raw-data resources and written into the destination folder.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 struct PayloadItem {
     int id;                  // the resource's identifier
     const wchar_t* fileName; // the target file name in the destination
 };
+
+// Each item's CRC-32, by identifier from 1: made by the build from the
+// payload folder and compiled into the installer that carries the items.
+constexpr std::size_t kPayloadItems = 5;
+extern const std::uint32_t kPayloadChecksums[kPayloadItems];
 
 // In the order the installation writes them.
 extern const PayloadItem kKordexExe;
@@ -17,16 +25,18 @@ extern const PayloadItem kSsleay32;
 extern const PayloadItem kReleaseNotes;
 
 // Writes the item as destination\fileName, replacing any earlier file in one
-// step: the resource's bytes go unchanged, in one request straight from the
-// executable's image, into a temporary file beside the target, are flushed,
-// and the temporary file is then moved over the target; a move that a virus
-// scanner blocks is tried again for about two seconds. On any failure the
-// target stays exactly as it was and the temporary file is removed (one that
-// a scanner still holds, by the next run). Raises
-// "Resource <id> not found", "Cannot create file "<target>". <reason>" (the
-// target is read-only, in use or cannot be made), "Cannot write file
-// "<target>". <reason>" (a full disk), or the damaged-item error.
-void WritePayloadItem(const PayloadItem& item, const std::wstring& destination);
+// step: the resource's bytes go unchanged, straight from the executable's
+// image, into a temporary file beside the target, in pieces of a few
+// megabytes, are flushed, and the temporary file is then moved over the
+// target; a move that a virus scanner blocks is tried again for about two
+// seconds. Between the pieces and the tries, meanwhile lets the caller's
+// window paint. On any failure the target stays exactly as it was and the
+// temporary file is removed (one that a scanner still holds, by the next
+// run). Raises "Resource <id> not found", "Cannot create file "<target>".
+// <reason>" (the target is read-only, in use or cannot be made), "Cannot
+// write file "<target>". <reason>" (a full disk), or the damaged-item error.
+void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
+                      const std::function<void()>& meanwhile);
 
 // Removes the temporary files that an earlier run left in destination when
 // it was killed in the middle of a write.

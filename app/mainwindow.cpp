@@ -129,6 +129,12 @@ int TfrmMain::ShowMessageBox(const std::wstring& text, const std::wstring& title
 
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_COMMAND:
+    case WM_CLOSE:
+        // One run at a time: a click or a close that another program sends
+        // while the run lets the window paint starts nothing.
+        if (running_) return 0;
+        return Form::HandleMessage(message, wParam, lParam);
     case WM_DESTROY:
         // Closing the main window ends the program, without a question.
         PostQuitMessage(0);

@@ -110,13 +110,18 @@ private:
     void MarkLocationButton(int number);
     HWND LocationButtonHandle(int number) const;
 
-    // The installation run (InstallationRun.cpp).
+    // The installation run (InstallationRun.cpp). A step's entry is shown
+    // before its work starts.
+    size_t StartStep(const std::wstring& text);
     void CreateFolderStep(const std::wstring& text, const std::wstring& folder);
     void WriteItemStep(const PayloadItem& item, const std::wstring& destination);
 
     std::unique_ptr<ProgressLog> log_;
     // The "> várakozás a felhasználóra..." entry of the last destination check.
     std::optional<size_t> waitingEntry_;
+    // While the installation runs: the window paints between its steps and
+    // answers what other programs send, which must start nothing.
+    bool running_ = false;
     TFastShellLink fslDT;
 };
 

@@ -71,6 +71,14 @@ constexpr UINT kPressAccessKey = WM_APP;
 // when the message needs no more handling.
 bool HandleDialogMessage(MSG& msg);
 
+// Lets the thread's windows paint while a long piece of work holds the
+// thread, so that they show how far it got and, on Windows, are not marked
+// "Not Responding" (after 5 s without reading messages). Messages that other
+// threads and programs send are answered meanwhile, as in any reading of
+// messages; no input and no posted message is taken, so nothing that the
+// user does starts meanwhile.
+void HandlePaintMessages();
+
 // Runs the work of a window procedure: an exception it raises is shown in the
 // default error box instead of crossing the callback, and answers 0.
 template <typename Work>

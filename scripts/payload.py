@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Writes the resource script and the checksum table of the installer's payload.
 
-usage: payload.py PAYLOAD_DIR OUT_RC OUT_HEADER
+usage: payload.py PAYLOAD_DIR OUT_RC OUT_CPP
 
 The five items are taken from PAYLOAD_DIR under their target names; a missing
 item stops the build with a message naming it. Each item's CRC-32 goes into
-the header, so that the installer can tell a damaged item before writing it.
+the table (a source file compiled into that installer), so that the installer
+can tell a damaged item before writing it.
 """
 import os
 import sys
@@ -32,27 +33,25 @@ def crc32_of(path):
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
-    folder, out_rc, out_header = sys.argv[1:]
+    folder, out_rc, out_table = sys.argv[1:]
     missing = [name for _, name in ITEMS if not os.path.isfile(os.path.join(folder, name))]
     if missing:
         sys.exit("payload: missing in %s: %s" % (folder, ", ".join(missing)))
 
     rc = ["// Generated from %s: the payload items as raw-data resources." % folder]
-    header = [
+    table = [
         "// Generated from the payload folder: each item's CRC-32.",
-        "#pragma once",
+        '#include "app/Payload.h"',
         "",
-        "#include <cstdint>",
-        "",
-        "constexpr std::uint32_t kPayloadChecksums[] = {",
+        "const std::uint32_t kPayloadChecksums[kPayloadItems] = {",
     ]
     for ident, name in ITEMS:
         path = os.path.abspath(os.path.join(folder, name))
         rc.append('%d RCDATA "%s"' % (ident, path.replace("\\", "/")))
-        header.append("    0x%08Xu,  // %d %s, %d bytes" % (crc32_of(path), ident, name, os.path.getsize(path)))
-    header.append("};")
+        table.append("    0x%08Xu,  // %d %s, %d bytes" % (crc32_of(path), ident, name, os.path.getsize(path)))
+    table.append("};")
 
-    for path, lines in ((out_rc, rc), (out_header, header)):
+    for path, lines in ((out_rc, rc), (out_table, table)):
         text = "\n".join(lines) + "\n"
         # Unchanged output keeps its time stamp, so nothing rebuilds for nothing.
         if not os.path.exists(path) or open(path).read() != text:

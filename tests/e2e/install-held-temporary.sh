@@ -3,8 +3,9 @@
 # the temporary file the file cannot be moved over its target. holdfile.exe
 # (tests/tools) holds kordex.exe's temporary file as such a scanner does;
 # strace keeps the installer for 0.3 s between closing the file and moving
-# it, so that the hold surely begins first (Wine has no scanner). Held for
-# 0.8 s, the move succeeds on a later try and the run installs. Held for 5 s,
+# it, so that the hold surely begins first (Wine has no scanner). While the
+# move is tried again, the window answers within a second. Held for 0.8 s,
+# the move succeeds on a later try and the run installs. Held for 5 s,
 # longer than the installer tries (about 2 s), the run stops with the
 # file-creation error naming kordex.exe, which stays as it was; Install
 # again, once the hold is over, clears the temporary file and installs.
@@ -32,6 +33,10 @@ start ${TOOLS}\holdfile.exe C:\Kordex\~KS000.tmp ${HOLD}
 program 1
 window ${CAPTION}
 click #1003
+expect-line #1006 7 "> kordex.exe file másolása..."
+timeout 1
+sync
+timeout 10
 SCRIPT
     if [[ $outcome == stops ]]; then
       echo 'msgbox "KORdex telepítő" "Cannot create file \"C:\\Kordex\\kordex.exe\". Sharing violation." ok icon=error'

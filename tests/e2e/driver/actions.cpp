@@ -138,6 +138,13 @@ void cmdClick(Context& ctx, const Step& step) {
     PostMessageW(waitForControl(ctx, step.args[1]), BM_CLICK, 0, 0);
 }
 
+void cmdSendClick(Context& ctx, const Step& step) {
+    // Answered only once the program has handled the click: not while a box it opened is open.
+    const HWND control = waitForControl(ctx, step.args[1]);
+    if (!sendWithTimeout(control, BM_CLICK, 0, 0, ctx.sendBudgetMs()))
+        fail(L"the program did not answer the click on " + describeWindow(control) + L" within the timeout");
+}
+
 void cmdMouseClick(Context& ctx, const Step& step) {
     movePointerOrFail(ctx, visibleCentre(ctx, step.args[1]));
     clickLeft();

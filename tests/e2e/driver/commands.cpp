@@ -11,6 +11,7 @@ const Command kCommands[] = {
     {L"program", L"N", 1, 1, false, cmdProgram},
     {L"window", L"CAPTION", 1, 1, false, cmdWindow},
     {L"click", L"CTRL", 1, 1, false, cmdClick},
+    {L"send-click", L"CTRL", 1, 1, false, cmdSendClick},
     {L"mouse-click", L"CTRL", 1, 1, false, cmdMouseClick},
     {L"hover", L"CTRL", 1, 1, false, cmdHover},
     {L"hover-away", L"", 0, 0, false, cmdHoverAway},

@@ -24,6 +24,7 @@ void cmdStart(Context&, const Step&);
 void cmdProgram(Context&, const Step&);
 void cmdWindow(Context&, const Step&);
 void cmdClick(Context&, const Step&);
+void cmdSendClick(Context&, const Step&);
 void cmdMouseClick(Context&, const Step&);
 void cmdHover(Context&, const Step&);
 void cmdHoverAway(Context&, const Step&);
