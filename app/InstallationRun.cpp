@@ -5,10 +5,17 @@
 #include "app/mainwindow.h"
 #include "gui/Application.h"
 
+#include <functional>
+
 namespace {
 
 const wchar_t kOk[] = L"OK";
 const wchar_t kFailed[] = L"SIKERTELEN";
+
+// How often the window reads its messages during the run's writes: often
+// enough to answer at once; a run on a fast disk is over in a moment, and
+// pays next to nothing for it.
+constexpr DWORD kReadMessagesEveryMs = 200;
 
 // Sets a flag while it lives, also when an error ends the run.
 class RunningScope {
@@ -26,8 +33,10 @@ private:
 
 size_t TfrmMain::StartStep(const std::wstring& text) {
     const size_t entry = log_->Add(text);
+    // Shown before the step's work starts: the run holds the thread, and the
+    // log paints only when told to.
     log_->Flush();
-    gui::HandlePaintMessages();
+    UpdateWindow(memProgress);
     return entry;
 }
 
@@ -38,9 +47,10 @@ void TfrmMain::CreateFolderStep(const std::wstring& text, const std::wstring& fo
     log_->Append(entry, DirectoryExists(folder) ? kOk : kFailed);
 }
 
-void TfrmMain::WriteItemStep(const PayloadItem& item, const std::wstring& destination) {
+void TfrmMain::WriteItemStep(const PayloadItem& item, const std::wstring& destination,
+                             gui::PaintPump& paintPump) {
     const size_t entry = StartStep(std::wstring(L"> ") + item.fileName + L" file másolása...");
-    WritePayloadItem(item, destination, gui::HandlePaintMessages);
+    WritePayloadItem(item, destination, std::ref(paintPump));
     log_->Append(entry, kOk);
 }
 
@@ -56,8 +66,10 @@ void TfrmMain::btnInstallClick() {
     }
     const RunningScope running(running_);
     // The log's writes are gathered and shown as each step starts (and
-    // before the database question); the window paints then.
+    // before the database question).
     const ProgressLog::Batch batch(*log_);
+    // Between the pieces of the items' writes the window paints.
+    gui::PaintPump paintPump(kReadMessagesEveryMs);
 
     for (HWND button : {btnDefault, btnDocuments, btnDesktop, btnBrowse}) EnableWindow(button, FALSE);
     if (waitingEntry_) log_->Append(*waitingEntry_, kOk);
@@ -71,25 +83,25 @@ void TfrmMain::btnInstallClick() {
     CreateFolderStep(L"> [excel] mappa létrehozása...", destination + L"\\excel");
     CreateFolderStep(L"> [xml] mappa létrehozása...", destination + L"\\xml");
 
-    WriteItemStep(kKordexExe, destination);
+    WriteItemStep(kKordexExe, destination, paintPump);
 
     const size_t databaseEntry = StartStep(L"> datacore.kdx file másolása...");
     if (!PayloadFileExists(kDatacore, destination)) {
-        WritePayloadItem(kDatacore, destination, gui::HandlePaintMessages);
+        WritePayloadItem(kDatacore, destination, std::ref(paintPump));
         log_->Append(databaseEntry, kOk);
     } else if (ShowMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
                               L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
                               L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
         // No is the default button: a reflexive Enter keeps the user's data.
-        WritePayloadItem(kDatacore, destination, gui::HandlePaintMessages);
+        WritePayloadItem(kDatacore, destination, std::ref(paintPump));
         log_->Append(databaseEntry, L"FELÜLÍRVA");
     } else {
         log_->Append(databaseEntry, L"KIHAGYVA");
     }
 
-    WriteItemStep(kLibeay32, destination);
-    WriteItemStep(kSsleay32, destination);
-    WriteItemStep(kReleaseNotes, destination);
+    WriteItemStep(kLibeay32, destination, paintPump);
+    WriteItemStep(kSsleay32, destination, paintPump);
+    WriteItemStep(kReleaseNotes, destination, paintPump);
 
     const size_t shortcutEntry = StartStep(L"> parancsfile létrehozása az asztalon...");
     fslDT.SetLinkTarget(destination + L"\\kordex.exe");

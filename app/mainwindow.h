@@ -13,6 +13,9 @@
 #include <string>
 
 struct PayloadItem;
+namespace gui {
+class PaintPump;
+}
 
 // The one record of paths and progress; every field starts empty.
 struct InstallerState {
@@ -114,7 +117,7 @@ private:
     // before its work starts.
     size_t StartStep(const std::wstring& text);
     void CreateFolderStep(const std::wstring& text, const std::wstring& folder);
-    void WriteItemStep(const PayloadItem& item, const std::wstring& destination);
+    void WriteItemStep(const PayloadItem& item, const std::wstring& destination, gui::PaintPump& paintPump);
 
     std::unique_ptr<ProgressLog> log_;
     // The "> várakozás a felhasználóra..." entry of the last destination check.

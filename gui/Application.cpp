@@ -69,7 +69,8 @@ void Application::Run() {
 
 void Application::Terminate() { PostQuitMessage(0); }
 
-void HandlePaintMessages() {
+void PaintPump::operator()() {
+    if (GetTickCount() - last_ < intervalMs_) return;
     // WM_PAINT comes while a window has something to repaint; BeginPaint
     // clears that, sending WM_NCPAINT and WM_ERASEBKGND on the way. A window
     // that never clears it would come back for ever: a bound keeps the work
@@ -78,6 +79,7 @@ void HandlePaintMessages() {
     MSG msg;
     for (int i = 0; i < kMostPaints && PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
         DispatchMessageW(&msg);
+    last_ = GetTickCount();
 }
 
 }  // namespace gui

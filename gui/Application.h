@@ -72,12 +72,22 @@ constexpr UINT kPressAccessKey = WM_APP;
 bool HandleDialogMessage(MSG& msg);
 
 // Lets the thread's windows paint while a long piece of work holds the
-// thread, so that they show how far it got and, on Windows, are not marked
-// "Not Responding" (after 5 s without reading messages). Messages that other
-// threads and programs send are answered meanwhile, as in any reading of
-// messages; no input and no posted message is taken, so nothing that the
-// user does starts meanwhile.
-void HandlePaintMessages();
+// thread and calls it often (between the pieces of a write), so that they
+// show how far the work got and, on Windows, are not marked "Not Responding"
+// (after 5 s without reading messages). It reads messages only once the
+// interval has passed since it last did: work that is soon over pays next to
+// nothing. Messages that other threads and programs send are answered then,
+// as in any reading of messages; no input and no posted message is taken,
+// so nothing that the user does starts meanwhile.
+class PaintPump {
+public:
+    explicit PaintPump(DWORD intervalMs) : intervalMs_(intervalMs), last_(GetTickCount()) {}
+    void operator()();
+
+private:
+    DWORD intervalMs_;
+    DWORD last_;
+};
 
 // Runs the work of a window procedure: an exception it raises is shown in the
 // default error box instead of crossing the callback, and answers 0.
