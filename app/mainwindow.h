@@ -122,8 +122,9 @@ private:
     std::unique_ptr<ProgressLog> log_;
     // The "> várakozás a felhasználóra..." entry of the last destination check.
     std::optional<size_t> waitingEntry_;
-    // While the installation runs: the window paints between its steps and
-    // answers what other programs send, which must start nothing.
+    // While the installation runs: between the pieces of its writes the
+    // window paints and answers what other programs send, which must start
+    // nothing.
     bool running_ = false;
     TFastShellLink fslDT;
 };
