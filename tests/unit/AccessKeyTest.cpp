@@ -1,3 +1,4 @@
+#include "WideText.h"
 #include "gui/AccessKey.h"
 #include "gui/Form.h"
 

@@ -1,3 +1,4 @@
+#include "WideText.h"
 #include "support/FastShellLink.h"
 #include "support/Registry.h"
 #include "win/Com.h"
@@ -90,7 +91,7 @@ TEST_CASE("the subfolder is stored empty or ending in a backslash") {
         {L"Tools\\", L"Tools\\", L"Tools\\"},
     };
     for (const Case& c : cases) {
-        CAPTURE(c.set);
+        CAPTURE(std::wstring(c.set));
         TCreateIn createIn;
         createIn.SetSubfolder(c.before);
         createIn.SetSubfolder(c.set);

@@ -1,3 +1,4 @@
+#include "WideText.h"
 #include "app/FolderRules.h"
 
 #include <windows.h>

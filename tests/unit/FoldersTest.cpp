@@ -1,3 +1,4 @@
+#include "WideText.h"
 #include "app/Folders.h"
 #include "win/Error.h"
 

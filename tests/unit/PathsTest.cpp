@@ -1,3 +1,4 @@
+#include "WideText.h"
 #include "win/Paths.h"
 
 #include <doctest.h>

@@ -1,3 +1,4 @@
+#include "WideText.h"
 #include "support/SearchInString.h"
 
 #include <doctest.h>
@@ -25,8 +26,8 @@ TEST_CASE("a needle is found anywhere in the haystack, whatever the letter case"
         {L"%userprofile%", L"%USERPROFILE%\\Documents", true},
     };
     for (const Case& c : cases) {
-        CAPTURE(c.needle);
-        CAPTURE(c.haystack);
+        CAPTURE(std::wstring(c.needle));
+        CAPTURE(std::wstring(c.haystack));
         CHECK(SearchInString(c.needle, c.haystack) == c.found);
     }
 }

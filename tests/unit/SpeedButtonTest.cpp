@@ -1,7 +1,9 @@
 // The speed buttons of a real form: pressed by their access keys, their keyboard
 // cues, and the accessible object a screen reader gets for them, in process.
+#include "FailingAllocations.h"
 #include "gui/Application.h"
 #include "gui/Form.h"
+#include "gui/SpeedButton.h"
 #include "win/Com.h"
 
 #include <windows.h>
@@ -74,6 +76,15 @@ VARIANT Self() {
     return self;
 }
 
+// A speed button's own procedure, but for the length of its caption, given
+// as one no string can hold.
+LRESULT CALLBACK BeyondAnyLength(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    WNDCLASSEXW speedButton{sizeof speedButton};
+    GetClassInfoExW(GetModuleHandleW(nullptr), gui::kSpeedButtonClass, &speedButton);
+    if (message == WM_GETTEXTLENGTH) return -2;
+    return CallWindowProcW(speedButton.lpfnWndProc, window, message, wParam, lParam);
+}
+
 struct Accessible {
     explicit Accessible(HWND window) {
         REQUIRE(SUCCEEDED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
@@ -115,7 +126,7 @@ TEST_CASE("Alt with an access key presses its speed button, in either case, whil
         {"hidden", [](KeysForm& f) { ShowWindow(f.leave, SW_HIDE); }, L'k', false, 0, 0},
     };
     for (const Case& c : cases) {
-        CAPTURE(c.what);
+        CAPTURE(std::string(c.what));
         EnableWindow(form.install, TRUE);
         ShowWindow(form.leave, SW_SHOW);
         form.installClicks = form.leaveClicks = 0;
@@ -190,4 +201,38 @@ TEST_CASE("a screen reader finds a speed button as a push button with its captio
     child.lVal = 1;
     VARIANT role;
     CHECK(noKey.object->get_accRole(child, &role) == E_INVALIDARG);
+}
+
+TEST_CASE("an error inside a speed button's accessible object reaches the screen reader as a failure code") {
+    gui::Application application;
+    win::ComApartment com;
+    KeysForm form;
+    const Accessible install(form.install);
+    struct Case {
+        const char* what;
+        HRESULT (*ask)(IAccessible* object, HWND button);
+        HRESULT answer;
+    };
+    const Case cases[] = {
+        {"memory runs out while the caption is copied",
+         [](IAccessible* object, HWND) {
+             BSTR name = nullptr;
+             const FailingAllocations failing;
+             return object->get_accName(Self(), &name);
+         },
+         E_OUTOFMEMORY},
+        {"the library refuses a string of the caption's length",
+         [](IAccessible* object, HWND button) {
+             const LONG_PTR own = SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BeyondAnyLength));
+             BSTR name = nullptr;
+             const HRESULT answer = object->get_accName(Self(), &name);
+             SetWindowLongPtrW(button, GWLP_WNDPROC, own);
+             return answer;
+         },
+         E_FAIL},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(std::string(c.what));
+        CHECK(c.ask(install.object, form.install) == c.answer);
+    }
 }
