@@ -8,8 +8,9 @@
 
 bool ShowTextFile(const std::wstring& path) {
     if (!FileExists(path)) return false;
-    // Notepad shows one file at a time: ask an open one to close, without
-    // waiting for it, so the release notes are not hidden behind it.
+    // An open Notepad is asked to close, as the installer always has done,
+    // and not waited for: it may ask its user about unsaved text, and the
+    // shell opens the release notes in a Notepad of their own either way.
     const HWND notepad = FindWindowW(L"Notepad", nullptr);
     if (notepad) PostMessageW(notepad, WM_CLOSE, 0, 0);
     // What the shell answers is not examined: a file nobody can open is not

@@ -35,20 +35,12 @@ std::wstring TargetPath(const PayloadItem& item, const std::wstring& destination
     return destination + L"\\" + item.fileName;
 }
 
-// The system's text for an error, as the file errors show it.
-std::wstring ReasonText(DWORD code) {
-    std::wstring text = win::SystemErrorText(code);
-    while (!text.empty() && (text.back() == L'.' || text.back() == L' ' || text.back() == L'\r' || text.back() == L'\n'))
-        text.pop_back();
-    return text;
-}
-
 [[noreturn]] void ThrowCannotCreate(const std::wstring& target, DWORD code) {
-    throw win::Error(L"Cannot create file \"" + target + L"\". " + ReasonText(code));
+    throw win::Error(L"Cannot create file \"" + target + L"\". " + win::SystemErrorText(code));
 }
 
 [[noreturn]] void ThrowCannotWrite(const std::wstring& target, DWORD code) {
-    throw win::Error(L"Cannot write file \"" + target + L"\". " + ReasonText(code));
+    throw win::Error(L"Cannot write file \"" + target + L"\". " + win::SystemErrorText(code));
 }
 
 // The item as the executable's image holds it: used in place, never copied.
@@ -113,6 +105,9 @@ DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target,
                     const std::function<void()>& meanwhile) {
     const DWORD start = GetTickCount();
     for (;;) {
+        // Write-through waits only for a move made as a copy, across volumes;
+        // beside its target the temporary file is renamed, not copied, and
+        // its bytes are already flushed.
         if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return ERROR_SUCCESS;
         const DWORD code = GetLastError();

@@ -51,12 +51,13 @@ void __throw_bad_alloc() { throw bad_alloc(); }
 
 void __throw_bad_array_new_length() { throw bad_array_new_length(); }
 
-// A string or a list asked to grow beyond what memory can hold.
-void __throw_length_error(const char*) { throw bad_alloc(); }
-
-// A null pointer made into a string, a position past a string's end: faults
-// of the program, shown in the error box like any other error.
+// A null pointer made into a string, a position past a string's end, a
+// string or a list asked to grow beyond any size it can have (a length
+// worked out wrong, not memory running out): faults of the program, shown in
+// the error box like any other error.
 void __throw_logic_error(const char* what) { throw win::Error(L"Internal error: " + Widened(what)); }
+
+void __throw_length_error(const char* what) { __throw_logic_error(what); }
 
 void __throw_out_of_range_fmt(const char* format, ...) {
     va_list values;

@@ -1,16 +1,8 @@
 #include "gui/AccessKey.h"
 
+#include "win/LetterCase.h"
+
 namespace gui {
-
-namespace {
-
-// CharUpperW takes a single character in the low word of its argument; unlike
-// the C runtime's towupper it knows the accented capitals.
-wchar_t Upper(wchar_t c) {
-    return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(c))));
-}
-
-}  // namespace
 
 std::wstring MarkedCaption(const std::wstring& caption, wchar_t key) {
     std::wstring marked;
@@ -20,7 +12,7 @@ std::wstring MarkedCaption(const std::wstring& caption, wchar_t key) {
             marked += L"&&";
             continue;
         }
-        if (!found && Upper(c) == Upper(key)) {
+        if (!found && win::UpperCase(c) == win::UpperCase(key)) {
             marked += L'&';
             found = true;
         }
@@ -29,9 +21,9 @@ std::wstring MarkedCaption(const std::wstring& caption, wchar_t key) {
     return marked;
 }
 
-bool IsAccessKey(wchar_t typed, wchar_t key) { return key != 0 && Upper(typed) == Upper(key); }
+bool IsAccessKey(wchar_t typed, wchar_t key) { return key != 0 && win::UpperCase(typed) == win::UpperCase(key); }
 
-std::wstring AccessKeyShortcut(wchar_t key) { return std::wstring(L"Alt+") + Upper(key); }
+std::wstring AccessKeyShortcut(wchar_t key) { return std::wstring(L"Alt+") + win::UpperCase(key); }
 
 wchar_t MnemonicOf(const std::wstring& caption) {
     for (size_t i = 0; i + 1 < caption.size(); ++i) {

@@ -4,10 +4,10 @@
 #include "gui/Dpi.h"
 #include "win/Error.h"
 #include "win/LateImports.h"
+#include "win/LetterCase.h"
 #include "win/Paths.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace gui {
 
@@ -25,7 +25,7 @@ std::wstring Join(const std::wstring& folder, const std::wstring& name) {
 // in upper case, as the drive combo shows it.
 std::wstring Normalised(const std::wstring& path) {
     std::wstring result = win::WithoutTrailingSeparator(path);
-    if (result.size() >= 2 && result[1] == L':') result[0] = static_cast<wchar_t>(towupper(result[0]));
+    if (result.size() >= 2 && result[1] == L':') result[0] = win::UpperCase(result[0]);
     return result;
 }
 

@@ -2,8 +2,8 @@
 
 #include "gui/DirectoryList.h"
 #include "win/Error.h"
+#include "win/LetterCase.h"
 
-#include <cwctype>
 
 namespace gui {
 
@@ -43,7 +43,7 @@ void DriveCombo::ListDrives() {
 
 void DriveCombo::SelectDriveOf(const std::wstring& path) {
     const wchar_t letter =
-        path.size() >= 2 && path[1] == L':' ? static_cast<wchar_t>(towupper(path[0])) : L'\0';
+        path.size() >= 2 && path[1] == L':' ? win::UpperCase(path[0]) : L'\0';
     const LRESULT count = SendMessageW(Handle(), CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; letter && i < count; ++i) {
         if (static_cast<wchar_t>(SendMessageW(Handle(), CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == letter) {

@@ -14,7 +14,8 @@
 #              the same work without a window (tests/benchmark/same_work.cpp:
 #              the folders, the five files written durably, the shortcut)
 #   size       each exe minus its payload
-#   memory     the installer's private memory growth during the run (RssAnon)
+#   memory     the installer's private memory growth during a run (RssAnon),
+#              sampled in an untimed run of its own
 #
 # Every measurement runs in the same Wine prefix, one after another within a
 # round, rounds repeated (KORDEX_BENCHMARK_RUNS, default 11); the table gives
@@ -136,16 +137,12 @@ measure_same_work() {
   echo "same $time"
 }
 
-# The installation run, and the installer's private memory meanwhile.
-measure_run() {
-  local prefix=$1 name=$2 time sampler base peak
-  uninstall "$prefix"
-  rm -f "$prefix/driver.log"
-  sample_memory "KORdexSetup-$name.exe" "$prefix/driver.log" "$work/memory" &
-  sampler=$!
-  time=$(drive "$prefix" install <<SCRIPT
+# The driver's script of an installation run, timed from the Install click
+# to the last log entry.
+install_script() {
+  cat <<SCRIPT
 poll 1
-start K:\\benchmark\\KORdexSetup-$name.exe
+start K:\\benchmark\\KORdexSetup-$1.exe
 window "$caption"
 expect-line #1006 2 "> várakozás a felhasználóra..."
 stopwatch-start
@@ -155,10 +152,28 @@ stopwatch-print install
 close
 wait-exit 0
 SCRIPT
-)
-  wait "$sampler"
+}
+
+# The installation run.
+measure_run() {
+  local prefix=$1 name=$2 time
+  uninstall "$prefix"
+  time=$(install_script "$name" | drive "$prefix" install)
   installed_check "$prefix" "$work/payload-$name" "installation run"
   echo "run $time"
+}
+
+# The installer's private memory growth during a run, in an untimed run of
+# its own: the sampling would load the machine under a timed one.
+measure_memory() {
+  local prefix=$1 name=$2 sampler base peak
+  uninstall "$prefix"
+  rm -f "$prefix/driver.log"
+  sample_memory "KORdexSetup-$name.exe" "$prefix/driver.log" "$work/memory" &
+  sampler=$!
+  install_script "$name" | drive "$prefix" install >/dev/null
+  wait "$sampler"
+  installed_check "$prefix" "$work/payload-$name" "installation run"
   read -r base peak <"$work/memory"
   echo "memory $((peak > base ? peak - base : 0))"
 }
@@ -195,7 +210,7 @@ for name in release large; do
     startup=("${startup[@]:turn}" "${startup[@]:0:turn}")
     pair=(same run)
     ((round % 2)) || pair=(run same)
-    for step in "${startup[@]}" "${pair[@]}"; do
+    for step in "${startup[@]}" "${pair[@]}" memory; do
       case $step in
       empty) measure_startup "$prefix" empty 'K:\tests\benchmark\empty_window.exe' "Empty window" ;;
       prepared) measure_startup "$prefix" prepared 'K:\tests\benchmark\empty_window_prepared.exe' "Empty window" ;;
@@ -204,6 +219,7 @@ for name in release large; do
       vista) measure_startup "$prefix" vista "K:\\benchmark\\KORdexSetup-$name-vista.exe" "$caption" ;;
       same) measure_same_work "$prefix" "$name" ;;
       run) measure_run "$prefix" "$name" ;;
+      memory) measure_memory "$prefix" "$name" ;;
       esac
     done >>"$results"
   done

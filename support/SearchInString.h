@@ -1,5 +1,5 @@
-// Case-insensitive containment, with the platform's lower-casing for the
-// user's language (so É matches é), character by character.
+// Case-insensitive containment, with letter case folded as Windows folds it
+// (so É matches é), character by character.
 #pragma once
 
 #include <string>

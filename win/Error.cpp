@@ -16,7 +16,7 @@ std::wstring SystemErrorText(DWORD code) {
     LocalMemory owner(buffer);
     if (length == 0) return L"System error " + Decimal(code);
     std::wstring text(buffer, length);
-    while (!text.empty() && std::iswspace(text.back())) text.pop_back();
+    while (!text.empty() && (std::iswspace(text.back()) || text.back() == L'.')) text.pop_back();
     return text;
 }
 

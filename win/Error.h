@@ -19,8 +19,9 @@ private:
     std::wstring message_;
 };
 
-// The system's own description of an error code, without the line break the
-// system puts at its end.
+// The system's own description of an error code, without the full stop and
+// the line break the system puts at its end: a reason, to be put in a
+// message of ours (the error box adds the message's full stop).
 std::wstring SystemErrorText(DWORD code);
 
 // A number in decimal, for messages; the runtime's formatted output would

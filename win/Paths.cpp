@@ -1,6 +1,7 @@
 #include "win/Paths.h"
 
 #include "win/Error.h"
+#include "win/LetterCase.h"
 
 #include <windows.h>
 
@@ -28,15 +29,10 @@ size_t RootLength(const std::wstring& path) {
     return !path.empty() && IsSeparator(path[0]) ? 1 : 0;
 }
 
-std::wstring Upper(std::wstring text) {
-    if (!text.empty()) CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
-    return text;
-}
-
 }  // namespace
 
 bool SameFileName(const std::wstring& a, const std::wstring& b) {
-    return a.size() == b.size() && Upper(a) == Upper(b);
+    return a.size() == b.size() && UpperCase(a) == UpperCase(b);
 }
 
 bool IsFullyQualified(const std::wstring& path) {

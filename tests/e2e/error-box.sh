@@ -19,6 +19,7 @@ cases=(
   "#201|Ár: 5 €."
   "#204|Internal error: basic_string: construction from null is not valid."
   "#205|Internal error: basic_string::at: __n (which is 5) >= this->size() (which is 3)"
+  "#206|Internal error: basic_string::_M_create."
 )
 {
   printf 'start K:\\tests\\errors\\throwing_window.exe\nwindow "Hibadoboz próba"\n'

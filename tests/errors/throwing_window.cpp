@@ -1,7 +1,7 @@
 // A window whose handlers throw, for testing the error boundary of the gui
 // layer end to end: each button raises an error with the message it shows;
 // with the argument "show" the show event raises one too. One button makes a
-// child's paint fail, another shows how often the child was painted. Two make
+// child's paint fail, another shows how often the child was painted. Three make
 // the C++ library meet a fault of the program, with the installer's own
 // failure paths of the runtime linked in.
 #include "gui/Application.h"
@@ -31,6 +31,7 @@ constexpr int kPaintErrorId = 202;
 constexpr int kPaintCountId = 203;
 constexpr int kNullStringId = 204;
 constexpr int kPastTheEndId = 205;
+constexpr int kBeyondAnyLengthId = 206;
 constexpr int kCountId = 300;
 
 // A standard exception with a narrow message. Not std::runtime_error: its
@@ -76,7 +77,7 @@ class ThrowingWindow : public gui::Window {
 public:
     explicit ThrowingWindow(bool throwOnShow) : throwOnShow_(throwOnShow) {
         RegisterClassOnce(L"ThrowingWindow", nullptr, nullptr);
-        CreateHandle(L"ThrowingWindow", L"Hibadoboz próba", WS_OVERLAPPEDWINDOW, 0, RECT{100, 100, 500, 560}, nullptr);
+        CreateHandle(L"ThrowingWindow", L"Hibadoboz próba", WS_OVERLAPPEDWINDOW, 0, RECT{100, 100, 500, 600}, nullptr);
         int top = 10;
         for (int i = 0; i < static_cast<int>(std::size(kMessages)); ++i, top += 30) AddButton(kMessages[i], kFirstId + i, top);
         AddButton(L"std::exception", kStdErrorId, top);
@@ -85,6 +86,7 @@ public:
         AddButton(L"paints", kPaintCountId, top += 30);
         AddButton(L"a string made from null", kNullStringId, top += 30);
         AddButton(L"a character past the end", kPastTheEndId, top += 30);
+        AddButton(L"a string beyond any length", kBeyondAnyLengthId, top += 30);
         // Counts clicks: proves the program runs on after an error box.
         AddButton(L"0", kCountId, top + 30);
         painter_ = std::make_unique<FailingPainter>(Handle());
@@ -128,6 +130,9 @@ private:
         } else if (id == kPastTheEndId) {
             const std::wstring three = L"abc";
             SetWindowTextW(Handle(), std::wstring(1, three.at(5)).c_str());
+        } else if (id == kBeyondAnyLengthId) {
+            std::wstring text;
+            text.reserve(text.max_size() + 1);
         } else if (id == kPaintCountId) {
             SetDlgItemTextW(Handle(), kPaintCountId, std::to_wstring(painter_->Paints()).c_str());
         } else if (id >= kFirstId && id < kFirstId + static_cast<int>(std::size(kMessages))) {
