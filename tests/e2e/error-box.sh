@@ -3,7 +3,8 @@
 # application's title, error icon, one OK button, the full-stop rule) and the
 # program runs on; an error in the show event does not keep the window hidden.
 # One box at a time: an error raised while the box is open is not shown
-# again, and a paint that fails is not tried over and over.
+# again, and a paint that fails is not tried over and over. An error shown
+# after its owner is destroyed is still shown.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 
@@ -60,4 +61,13 @@ click #300
 expect-text #300 "1"
 close
 wait-exit 0
+SCRIPT
+
+# An error at a start that fails once its main window is made is shown with
+# no owner, since the main window, destroyed, can own no box (the system's
+# reason in Wine's wording).
+e2e_drive "$prefix" <<'SCRIPT'
+start K:\tests\errors\throwing_window.exe gone
+msgbox "KORdex telepítő" "Cannot create window: Class does not exist." ok icon=error buttons=ok
+wait-exit 1
 SCRIPT

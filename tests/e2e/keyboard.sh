@@ -2,7 +2,8 @@
 # The installer used by keyboard alone: Alt+T installs and Alt+K leaves (with
 # its question before an installation), through the same handlers as a
 # click; Alt+T does nothing once Install is hidden; the folder dialog's own
-# keys (Alt+V chooses, Alt+M cancels) and no key of the main window's there.
+# keys (Alt+V chooses, Alt+M and Esc cancel) and no key of the main
+# window's there.
 # The letters are underlined only after Alt is pressed (at once for a user who
 # asked for it): screenshots before and after go to build/tests/e2e/shots.
 source "$(dirname "$0")/lib.sh"
@@ -80,7 +81,7 @@ SCRIPT
 }
 
 # The fourth location button by Tab and Space; in the dialog Alt+T is no
-# key, Alt+M cancels and Alt+V chooses what the edit box holds.
+# key, Alt+M and Esc cancel and Alt+V chooses what the edit box holds.
 folder_dialog() {
   cat <<'SCRIPT'
 start ${INSTALLER}
@@ -106,6 +107,25 @@ key ALT+V
 window ${CAPTION}
 expect-text #1005 "C:\\Máshol\\Kordex"
 expect-line #1006 2 "> várakozás a felhasználóra..."
+# Esc cancels as "Mégsem" does; with the drive list open, it closes the
+# list first.
+expect-focus #1010
+key SPACE
+window "Válaszd ki a telepítés helyét!"
+settext #2004 "C:\\Harmadik\\Kordex"
+key TAB TAB
+expect-focus #2006
+key F4
+key ESC
+key TAB
+expect-focus #2004
+expect-visible . yes
+key ESC
+expect-visible . no
+window ${CAPTION}
+expect-enabled . yes
+expect-text #1005 "C:\\Máshol\\Kordex"
+expect-focus #1010
 close
 wait-exit 0
 SCRIPT

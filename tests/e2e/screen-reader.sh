@@ -3,9 +3,10 @@
 # asks for from another process: the two speed buttons are push buttons
 # named by their captions, with their access keys and the default action
 # "press", which does what a click does; a hidden Install reports so and
-# refuses. The other controls keep the system's own objects: the picture
-# buttons and the check box are named by their captions, and the chosen
-# location's mark is the check the system's button object reads.
+# refuses, and so do both while a message box keeps the window from input.
+# The other controls keep the system's own objects: the picture buttons and
+# the check box are named by their captions, and the chosen location's mark
+# is the check the system's button object reads.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 
@@ -29,7 +30,17 @@ SCRIPT
   cat <<'SCRIPT'
 expect-accessible #1011 name "Telepítés után a kiadási megjegyzések elolvasása"
 do-default-action #1002
+msgbox "Kilépés" "Biztosan kilépsz a telepítőből?" -
+SCRIPT
+  # While the box is open the window takes no input: the buttons say so,
+  # and refuse a press.
+  for control in '#1003' '#1002'; do
+    printf '%s\n' "expect-accessible $control state unavailable" "do-default-action $control refused"
+  done
+  cat <<'SCRIPT'
 msgbox "Kilépés" "Biztosan kilépsz a telepítőből?" no icon=question buttons=yes,no
+no-msgbox
+expect-accessible #1003 state none
 do-default-action #1003
 SCRIPT
   e2e_install_log 'C:\Kordex'

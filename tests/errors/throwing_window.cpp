@@ -3,7 +3,9 @@
 // with the argument "show" the show event raises one too. One button makes a
 // child's paint fail, another shows how often the child was painted. Three make
 // the C++ library meet a fault of the program, with the installer's own
-// failure paths of the runtime linked in.
+// failure paths of the runtime linked in. With the argument "gone" it starts
+// as the installer does and fails to make its second window: the error is
+// shown after the main window, the box's owner, is destroyed.
 #include "gui/Application.h"
 #include "gui/Window.h"
 #include "win/Error.h"
@@ -145,11 +147,34 @@ private:
     std::unique_ptr<FailingPainter> painter_;
 };
 
+// A window of a class never registered: made, it fails as the folder
+// dialog's would.
+class UnmadeWindow : public gui::Window {
+public:
+    explicit UnmadeWindow(HWND owner) { CreateHandle(L"NoSuchClass", L"", WS_POPUP, 0, RECT{}, owner); }
+};
+
+// The installer's start, failing: the main window is gone (and owns no box)
+// by the time the error is shown.
+int FailedStart(gui::Application& application) {
+    try {
+        ThrowingWindow window(false);
+        application.SetMainWindow(window.Handle());
+        UnmadeWindow second(window.Handle());
+        application.Run();
+    } catch (...) {
+        application.ShowException();
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     gui::Application application;
     application.SetTitle(L"KORdex telepítő");
+    if (std::wstring(commandLine) == L"gone") return FailedStart(application);
     ThrowingWindow window(std::wstring(commandLine) == L"show");
     ShowWindow(window.Handle(), SW_SHOWNORMAL);
     application.Run();
