@@ -15,7 +15,8 @@ void TfrmMain::ShowDestination(const std::wstring& destination) {
 void TfrmMain::CheckDestination(const std::wstring& path) {
     // A destination without a drive or a relative one means the folder it
     // names now: the folder dialog moves the current folder later, and the
-    // run must write where this check looked.
+    // run must write where this check looked. A path that cannot be
+    // resolved leaves none, and Install refuses.
     installerState.ResolvedDestination.clear();
     const std::wstring folder = path.empty() ? path : win::WithoutTrailingSeparator(win::FullPath(path));
     installerState.ResolvedDestination = folder;

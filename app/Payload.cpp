@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 
 const PayloadItem kKordexExe{1, L"kordex.exe"};
 const PayloadItem kDatacore{2, L"datacore.kdx"};
@@ -22,8 +23,8 @@ namespace {
 // (TemporaryName): plainly the installer's, and cleared by the next run there.
 const wchar_t kTemporaryPrefix[] = L"~KS";
 const wchar_t kTemporaryExtension[] = L".tmp";
-constexpr size_t kPrefixLength = 3;
-constexpr size_t kExtensionLength = 4;
+constexpr size_t kPrefixLength = std::size(kTemporaryPrefix) - 1;
+constexpr size_t kExtensionLength = std::size(kTemporaryExtension) - 1;
 constexpr size_t kMostDigits = 5;
 const wchar_t kHexDigits[] = L"0123456789ABCDEF";
 // What earlier versions called a write in progress: prefix, target name, ".tmp".
