@@ -32,7 +32,9 @@ bool LoadCommonControls() {
         if (!module) return false;
         BOOL(WINAPI * init)(const INITCOMMONCONTROLSEX*) = nullptr;
         if (FindProcedure(module, "InitCommonControlsEx", init)) {
-            const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+            // Only the standard controls, version 6's themed ones: no window
+            // of the installer uses another, and each class costs start-up.
+            const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
             init(&classes);
         }
         Comctl32 found;
