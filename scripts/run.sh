@@ -9,11 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/arch.sh"
 kordex_choose_arch
-if [[ $KORDEX_ARCH == i686 ]]; then
-  echo "run: the 32-bit installer under 32-bit Wine"
-else
-  echo "run: the x86-64 build under 64-bit Wine: $KORDEX_ARCH_WHY (the 32-bit installer ships)"
-fi
+echo "run: $(kordex_arch_title "$KORDEX_ARCH") ($KORDEX_ARCH_WHY)"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 KORDEX_BUILD=$(kordex_build_dir "$KORDEX_ARCH")
