@@ -44,7 +44,7 @@ PY
 database=$build/sample-payload/datacore.kdx
 printf 'KORdex sample database, changed in place after the first build\r\n' >"$SCRATCH/new-database"
 cases=(
-  "manifest|printf '<!-- changed -->\n' >>'$src/app/KORdexSetup.manifest'|cat '$src/app/KORdexSetup.manifest'|24 1"
+  "manifest|printf '<!-- changed -->\n' >>'$src/app/KORdexSetup.manifest.in'|sed s/@KORDEX_MANIFEST_PROCESSOR@/x86/g '$src/app/KORdexSetup.manifest.in'|24 1"
   "picture|flip_last_byte '$src/payload/btn_browse.tga'|cat '$src/payload/btn_browse.tga'|10 104"
   "icon|flip_last_byte '$src/payload/kordex.ico'|ico_image '$src/payload/kordex.ico' 4|3 5"
   "payload item|cat '$SCRATCH/new-database' >'$database'|cat '$database'|10 2"

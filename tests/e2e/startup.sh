@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # A new user starts the installer on Windows 7: the window as laid out, its
 # controls, texts, fonts and tab order, the log after the first check, and
-# closing by the frame ends the program without a question.
+# closing by the frame ends the program without a question. The common
+# controls are version 6, of the build's own processor.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 e2e_registry "$prefix" product="Windows 7 Ultimate"
 shots=$KORDEX_BUILD/tests/e2e/shots
 mkdir -p "$shots"
 
-e2e_drive "$prefix" SHOTS="$shots" <<'SCRIPT'
+[[ $KORDEX_ARCH == x86_64 ]] && processor=amd64 || processor=x86
+e2e_drive "$prefix" SHOTS="$shots" COMMON_CONTROLS_6="\\winsxs\\${processor}_microsoft.windows.common-controls_" <<'SCRIPT'
 start ${INSTALLER}
 window ${CAPTION}
+expect-module comctl32.dll ${COMMON_CONTROLS_6}
 expect-client 417 473
 # Fixed single border, system menu and minimise only.
 expect-style . 00CF0000 00CA0000

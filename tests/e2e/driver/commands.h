@@ -55,6 +55,9 @@ void cmdExpectRect(Context&, const Step&);
 void cmdExpectClient(Context&, const Step&);
 void cmdExpectFont(Context&, const Step&);
 
+// modules.cpp
+void cmdExpectModule(Context&, const Step&);
+
 // msgbox.cpp
 void cmdMsgBox(Context&, const Step&);
 void cmdNoMsgBox(Context&, const Step&);

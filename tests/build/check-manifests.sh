@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Every exe under the given folders that embeds a manifest names in it the
+# processor its PE header says it is for, both as its own identity and for
+# the common controls it asks for. A 64-bit exe whose manifest names x86 is
+# refused by 64-bit Windows ("side-by-side configuration is incorrect"), and
+# under Wine gets the 32-bit common controls or silently the old ones.
+#   check-manifests.sh FOLDER...
+# Wine prefixes (bench/) hold Wine's own programs, and the build tests'
+# scratch builds (scratch/) come and go while tests run: neither is searched.
+set -euo pipefail
+
+# The manifest's processor for a PE file's machine field.
+expected_processor() {
+  python3 - "$1" <<'PY'
+import struct, sys
+with open(sys.argv[1], "rb") as f:
+    head = f.read(4096)
+pe = struct.unpack_from("<I", head, 0x3C)[0]
+machine = struct.unpack_from("<H", head, pe + 4)[0]
+print({0x14C: "x86", 0x8664: "amd64"}.get(machine, "machine-%04x" % machine))
+PY
+}
+
+checked=0 failed=0
+while IFS= read -r -d '' exe; do
+  manifest=$(wrestool -x --raw --type=24 "$exe" 2>/dev/null | tr -d '\0') || true
+  [[ -n $manifest ]] || continue
+  want=$(expected_processor "$exe")
+  named=$(grep -o 'processorArchitecture="[^"]*"' <<<"$manifest" | cut -d'"' -f2 | sort -u | tr '\n' ' ')
+  checked=$((checked + 1))
+  if [[ $named == "$want " ]]; then
+    echo "$exe: $want, as its manifest says"
+  else
+    echo "FAIL: $exe is for $want, but its manifest names: ${named:-no processor}" >&2
+    failed=$((failed + 1))
+  fi
+done < <(find "$@" \( -name bench -o -name scratch \) -prune -o -type f -iname '*.exe' -print0)
+
+((checked)) || { echo "FAIL: no exe with a manifest under $*" >&2; exit 1; }
+((failed == 0))
