@@ -14,6 +14,9 @@ packages=(
   xvfb x11-utils xdotool imagemagick
   doctest-dev
   python3 locales strace
+  # The host compiler for the Linux libraries the tests preload into Wine,
+  # also for 32-bit Wine.
+  gcc-multilib
   git icoutils osslsigncode openssl
 )
 
