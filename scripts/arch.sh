@@ -58,9 +58,44 @@ kordex_arch_title() {
     echo "the x86-64 build under 64-bit Wine"
 }
 
+# Whether the tests run as root and an unprivileged user cannot enter FOLDER:
+# the permission tests run the installer as one, from the build folder.
+kordex_closed_to_others() {
+  ((EUID == 0)) && ! setpriv --reuid=65534 --regid=65534 --clear-groups test -x "$1" 2>/dev/null
+}
+
 # The build folder of an architecture: the 32-bit build in KORDEX_BUILD
 # (default build/), the x86-64 build beside it with -x86_64 added to its name.
+# Where root builds in a checkout that other users may not enter (root's
+# home), the builds live in /var/tmp/kordex-build/HASH/ instead, HASH naming
+# the checkout, and build/ and build-x86_64/ in it are links there
+# (kordex_link_build makes them).
 kordex_build_dir() {
-  local base=${KORDEX_BUILD:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}
-  [[ $1 == i686 ]] && echo "$base" || echo "$base-$1"
+  local root name
+  root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  [[ $1 == i686 ]] && name=build || name=build-$1
+  if [[ -n ${KORDEX_BUILD:-} ]]; then
+    [[ $1 == i686 ]] && echo "$KORDEX_BUILD" || echo "$KORDEX_BUILD-$1"
+  elif kordex_closed_to_others "$root"; then
+    echo "/var/tmp/kordex-build/$(printf %s "$root" | sha1sum | cut -c1-12)/$name"
+  else
+    echo "$root/$name"
+  fi
+}
+
+# Links the checkout's build folder of ARCH to where kordex_build_dir put it,
+# when that is outside the checkout; says so when it makes the link.
+kordex_link_build() {
+  local root build link
+  root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  build=$(kordex_build_dir "$1")
+  [[ -z ${KORDEX_BUILD:-} && $build != "$root"/* ]] || return 0
+  link=$root/$(basename "$build")
+  mkdir -p "$build"
+  chmod 755 "$(dirname "$build")" "$build"
+  [[ -L $link && $(readlink "$link") == "$build" ]] && return 0
+  # A build made here before cannot be reached by the test user: it goes.
+  rm -rf "$link"
+  ln -s "$build" "$link"
+  echo "build: other users may not enter $root, so the build is in $build ($(basename "$build")/ links there)"
 }

@@ -17,6 +17,7 @@ case $arch in
   *) echo "build: KORDEX_ARCH is '$arch': use i686 or x86_64" >&2; exit 1 ;;
 esac
 build=$(kordex_build_dir "$arch")
+kordex_link_build "$arch"
 if [[ ! -f $build/build.ninja || $# -gt 0 ]]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" "${extra[@]}" "$@" >/dev/null
 fi
