@@ -92,6 +92,19 @@ bench_as_owner() {
   fi
 }
 
+# A copy in the bench of a file or folder of the checkout that Wine reads
+# (given relative to the checkout): the checkout may lie where the test user
+# may not enter (root's home), the bench never does. Prints its path.
+bench_reachable() {
+  local copy=$BENCH/from-checkout/$1
+  if [[ ! -e $copy || $KORDEX_ROOT/$1 -nt $copy ]]; then
+    mkdir -p "$(dirname "$copy")"
+    rm -rf "$copy"
+    cp -pR "$KORDEX_ROOT/$1" "$copy"
+  fi
+  echo "$copy"
+}
+
 # Runs a Wine command (wine, wineserver, wineboot) in a prefix, as its owner,
 # with the prefix's own home so that nothing reaches the real one. For the
 # x86-64 build those names are 64-bit Wine's (scripts/wine64), also where a
@@ -101,7 +114,7 @@ bench_wine() {
   shift
   local arch=(WINEARCH=win32)
   if [[ $KORDEX_ARCH == x86_64 ]]; then
-    arch=(WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 PATH="$KORDEX_ROOT/scripts/wine64:$PATH")
+    arch=(WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 PATH="$(bench_reachable scripts/wine64):$PATH")
   fi
   bench_as_owner "$prefix" env WINEPREFIX="$prefix" "${arch[@]}" HOME="$prefix/home" \
     WINEDLLOVERRIDES="$WINE_OVERRIDES" WINEDEBUG=-all LANG=C.UTF-8 LC_ALL=C.UTF-8 \
@@ -149,7 +162,9 @@ bench_make_template() {
       bench_as_owner "$template" mkdir -p "$link"
     fi
   done
-  bench_wine "$template" wine regedit /S 'Z:'"${KORDEX_ROOT//\//\\}"'\tests\bench\base.reg' </dev/null ||
+  local settings_file
+  settings_file=$(bench_reachable tests/bench/base.reg)
+  bench_wine "$template" wine regedit /S 'Z:'"${settings_file//\//\\}" </dev/null ||
     bench_fail "could not import the base registry settings"
   bench_wine "$template" wineserver -w
   echo "$settings" | bench_as_owner "$template" tee "$template/.complete" >/dev/null
