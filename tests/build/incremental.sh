@@ -63,6 +63,9 @@ done
 # The rebuilt installer installs the new database, so its checksum is the new one.
 if [[ $KORDEX_ARCH != i686 ]]; then
   build=$build-$KORDEX_ARCH
+  # First the sources' changes (the manifest's template configures the tree
+  # again, which lays the sample payload anew), then the item's, as above.
+  scratch_build "$place" "$KORDEX_ARCH" || e2e_fail "the $KORDEX_ARCH build after the source changes failed"
   cat "$SCRATCH/new-database" >"$build/sample-payload/datacore.kdx"
   scratch_build "$place" "$KORDEX_ARCH" || e2e_fail "the $KORDEX_ARCH build after the changes failed"
   exe=$build/KORdexSetup.exe
