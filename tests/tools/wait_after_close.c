@@ -51,20 +51,33 @@ static int is_watched(int fd) {
     return (size_t)length == tail || watched[0] == '/' || path[length - tail - 1] == '/';
 }
 
+/* The program, as Wine names the process: the Windows path it started. */
+static const char *program(char *name, size_t size) {
+    FILE *cmdline = fopen("/proc/self/cmdline", "r");
+    name[0] = '\0';
+    if (cmdline) {
+        if (!fgets(name, (int)size, cmdline)) name[0] = '\0';
+        fclose(cmdline);
+    }
+    return name;
+}
+
 static void wait_for_marker(void) {
+    char name[512];
     const struct timespec pause = {0, 1000000};
     struct timespec start, now;
     clock_gettime(CLOCK_MONOTONIC, &start);
     while (access(marker, F_OK) != 0) {
         clock_gettime(CLOCK_MONOTONIC, &now);
         if (now.tv_sec - start.tv_sec >= kMostWaitSeconds) {
-            fprintf(stderr, "wait_after_close: %s was closed, and %s did not appear within %d s\n", watched, marker,
-                    kMostWaitSeconds);
+            fprintf(stderr, "wait_after_close: %s closed %s, and %s did not appear within %d s\n",
+                    program(name, sizeof name), watched, marker, kMostWaitSeconds);
             _exit(70);
         }
         nanosleep(&pause, NULL);
     }
-    fprintf(stderr, "wait_after_close: %s was closed; went on once %s appeared\n", watched, marker);
+    fprintf(stderr, "wait_after_close: %s closed %s, and went on once %s appeared\n", program(name, sizeof name),
+            watched, marker);
 }
 
 int close(int fd) {
