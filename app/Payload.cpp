@@ -51,13 +51,46 @@ win::ResourceBytes Locate(const PayloadItem& item) {
     return bytes;
 }
 
+// An on-access virus scanner, an indexer or the shell reading an icon opens
+// a file for a moment: the earlier file just before it is replaced, the
+// temporary file just after it is closed. While one reads the earlier file
+// it cannot be opened for writing, and while one reads the temporary file
+// that cannot be moved. Either is tried again until the reader lets go:
+// a scanner on an XP-era machine that unpacks and emulates a 5 MB
+// executable can take several seconds over it, well over two. Meanwhile the
+// window paints; a file that stays held costs the user these seconds before
+// the error. Wine has no such scanner.
+constexpr DWORD kHeldTriesMs = 6000;
+constexpr DWORD kHeldPauseMs = 50;
+
+// Calls attempt, which answers a system error code, again while held(code)
+// says another program holds the file, until the bound has passed; answers
+// the last code.
+template <typename Attempt, typename Held>
+DWORD TryWhileHeld(const Attempt& attempt, const Held& held, const std::function<void()>& meanwhile) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD code = attempt();
+        if (!held(code) || GetTickCount() - start >= kHeldTriesMs) return code;
+        Sleep(kHeldPauseMs);
+        meanwhile();
+    }
+}
+
 // A target that is read-only, in use or a folder cannot be replaced: find
-// that out by opening it for writing, which leaves its contents alone.
-void CheckReplaceable(const std::wstring& target) {
-    const win::UniqueHandle existing(
-        CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+// that out by opening it for writing, which leaves its contents alone. A
+// reader's hold is a sharing violation; read-only, a folder or no right to
+// write are access denied, which waiting does not mend.
+void CheckReplaceable(const std::wstring& target, const std::function<void()>& meanwhile) {
+    const DWORD code = TryWhileHeld(
+        [&target] {
+            const win::UniqueHandle existing(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+            return existing ? DWORD{ERROR_SUCCESS} : GetLastError();
+        },
+        [](DWORD code) { return code == ERROR_SHARING_VIOLATION; }, meanwhile);
     // No earlier file: nothing to replace.
-    if (!existing && GetLastError() != ERROR_FILE_NOT_FOUND) ThrowCannotCreate(target, GetLastError());
+    if (code != ERROR_SUCCESS && code != ERROR_FILE_NOT_FOUND) ThrowCannotCreate(target, code);
 }
 
 // The temporary file of a write that has not been moved into place, made new
@@ -96,27 +129,20 @@ private:
     win::UniqueHandle file_;
 };
 
-// An on-access virus scanner opens a file just closed, and while it reads
-// it the file cannot be moved (a sharing violation, or access denied): the
-// move is tried again for about two seconds. Wine has no such scanner.
-constexpr DWORD kMoveTriesMs = 2000;
-constexpr DWORD kMovePauseMs = 50;
-
+// A reader's hold on the temporary file (or on the target) makes the move a
+// sharing violation, or access denied.
 DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target,
                     const std::function<void()>& meanwhile) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        // Write-through waits only for a move made as a copy, across volumes;
-        // beside its target the temporary file is renamed, not copied, and
-        // its bytes are already flushed.
-        if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return ERROR_SUCCESS;
-        const DWORD code = GetLastError();
-        if ((code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED) || GetTickCount() - start >= kMoveTriesMs)
-            return code;
-        Sleep(kMovePauseMs);
-        meanwhile();
-    }
+    return TryWhileHeld(
+        [&] {
+            // Write-through waits only for a move made as a copy, across
+            // volumes; beside its target the temporary file is renamed, not
+            // copied, and its bytes are already flushed.
+            return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                       ? DWORD{ERROR_SUCCESS}
+                       : GetLastError();
+        },
+        [](DWORD code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED; }, meanwhile);
 }
 
 // A large item is written in pieces, and the window paints between them: on
@@ -156,7 +182,7 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
     // The item goes into a temporary file beside its target and replaces the
     // target in one step: a failure or a kill leaves the earlier file whole.
     const std::wstring target = TargetPath(item, destination);
-    CheckReplaceable(target);
+    CheckReplaceable(target, meanwhile);
     TemporaryFile temporary(destination, item, target);
     if (const DWORD code = WriteDurably(temporary.handle(), data, meanwhile)) ThrowCannotWrite(target, code);
     temporary.Close();

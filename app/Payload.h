@@ -28,13 +28,15 @@ extern const PayloadItem kReleaseNotes;
 // step: the resource's bytes go unchanged, straight from the executable's
 // image, into a temporary file beside the target, in pieces of a few
 // megabytes, are flushed, and the temporary file is then moved over the
-// target; a move that a virus scanner blocks is tried again for about two
-// seconds. Between the pieces and the tries, meanwhile lets the caller's
-// window paint. On any failure the target stays exactly as it was and the
-// temporary file is removed (one that a scanner still holds, by the next
-// run). Raises "Resource <id> not found", "Cannot create file "<target>".
-// <reason>" (the target is read-only, in use or cannot be made), "Cannot
-// write file "<target>". <reason>" (a full disk), or the damaged-item error.
+// target. An earlier file or a temporary one that another program reads
+// for a moment (a virus scanner, an indexer) is waited for, up to six
+// seconds each. Between the pieces and the tries, meanwhile lets the
+// caller's window paint. On any failure the target stays exactly as it was
+// and the temporary file is removed (one that a scanner still holds, by the
+// next run). Raises "Resource <id> not found", "Cannot create file
+// "<target>". <reason>" (the target is read-only, in use or cannot be made),
+// "Cannot write file "<target>". <reason>" (a full disk), or the
+// damaged-item error.
 void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
                       const std::function<void()>& meanwhile);
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # An earlier kordex.exe in C:\Kordex that cannot be replaced, read-only or
-# in use (the earlier KORdex still running), stops the run at its step with
-# the file-creation error naming it: the folders are made, the file stays
-# as it was, no temporary file is left, nothing after it is written, and the
-# installer is left not installed.
+# in use (the earlier KORdex still running, refused once the installer has
+# tried it for six seconds, as it waits for a scanner), stops the run at its
+# step with the file-creation error naming it: the folders are made, the
+# file stays as it was, no temporary file is left, nothing after it is
+# written, and the installer is left not installed.
 # Run as the unprivileged test user: Wine lets root overwrite anything.
 source "$(dirname "$0")/lib.sh"
 
@@ -36,7 +37,9 @@ start ${INSTALLER}
 window ${CAPTION}
 expect-line #1006 1 "> írási jogosultság ellenőrzése: megfelelő"
 click #1003
+timeout 20
 msgbox "KORdex telepítő" "Cannot create file \"C:\\Kordex\\kordex.exe\". ${REASON}" ok icon=error buttons=ok
+timeout 10
 SCRIPT
     e2e_install_log 'C:\Kordex' OK kordex.exe
     cat <<'SCRIPT'

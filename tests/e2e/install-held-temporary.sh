@@ -1,63 +1,83 @@
 #!/usr/bin/env bash
-# An on-access virus scanner opens each file just closed, and while it holds
-# the temporary file the file cannot be moved over its target. holdfile.exe
-# (tests/tools) holds kordex.exe's temporary file as such a scanner does;
-# strace keeps the installer for 0.3 s between closing the file and moving
-# it, so that the hold surely begins first (Wine has no scanner). While the
-# move is tried again, the window answers within a second. Held for 0.8 s,
-# the move succeeds on a later try and the run installs. Held for 5 s,
-# longer than the installer tries (about 2 s), the run stops with the
-# file-creation error naming kordex.exe, which stays as it was; Install
-# again, once the hold is over, clears the temporary file and installs.
+# Another program reads a file of the run for a moment, as an on-access
+# virus scanner, an indexer or the shell reading an icon does: kordex.exe's
+# temporary file just after the installer closed it, or the earlier
+# kordex.exe from before the Install click. holdfile.exe (tests/tools) holds
+# the file as such a reader does, and makes a marker once it holds it. The
+# hold surely begins first: the earlier file's before the click (the driver
+# waits for the marker), the temporary file's before the installer tries to
+# move it (wait_after_close.so, preloaded, keeps the installer right after
+# its close of that file until the marker appears; Wine has no scanner).
+# Held for 0.8 s, the file is tried again and the run installs. Held for
+# longer than the installer tries (6 s), the run stops with the
+# file-creation error naming kordex.exe, which stays as it was, while the
+# window answers within a second throughout; the hold ends with the error
+# box, so the row takes no longer than the installer's tries. Install
+# again, the file no longer held, installs.
 source "$(dirname "$0")/lib.sh"
 
-# how long the file is held, ms; what the run does
+# the file held; how long (ms, or until the error box); what the run does
 rows=(
-  "800 installs"
-  "5000 stops"
+  "temporary 800 installs"
+  "temporary error stops"
+  "earlier 800 installs"
+  "earlier error stops"
 )
 for row in "${rows[@]}"; do
-  read -r hold outcome <<<"$row"
-  prefix=$(e2e_prefix root "$outcome")
+  read -r held hold outcome <<<"$row"
+  prefix=$(e2e_prefix root "$held-$outcome")
   kordex=$(e2e_c "$prefix" 'C:\Kordex')
   mkdir -p "$kordex"
   echo "the earlier kordex.exe" >"$kordex/kordex.exe"
   cp "$kordex/kordex.exe" "$prefix/kordex.before"
+  file='C:\Kordex\~KS000.tmp'
+  [[ $held == earlier ]] && file='C:\Kordex\kordex.exe'
+  # Held until the driver ends the hold, once the error box is there.
+  [[ $hold == error ]] && hold=600000
 
   {
     cat <<'SCRIPT'
 start ${INSTALLER}
 window ${CAPTION}
 expect-line #1006 1 "> írási jogosultság ellenőrzése: megfelelő"
-start ${TOOLS}\holdfile.exe C:\Kordex\~KS000.tmp ${HOLD}
-program 1
-window ${CAPTION}
-click #1003
+start ${TOOLS}\holdfile.exe ${FILE} ${HOLD} C:\held.marker
+SCRIPT
+    [[ $held == earlier ]] && echo 'expect-file C:\held.marker'
+    printf 'program 1\nwindow ${CAPTION}\nclick #1003\n'
+    if [[ $outcome == stops ]]; then
+      # Answered while the file is tried again, not by the error box's loop:
+      # no box yet once the window has answered.
+      cat <<'SCRIPT'
 expect-line #1006 7 "> kordex.exe file másolása..."
 timeout 1
 sync
+no-msgbox
+timeout 20
+msgbox "KORdex telepítő" "Cannot create file \"C:\\Kordex\\kordex.exe\". Sharing violation." ok icon=error
 timeout 10
 SCRIPT
-    if [[ $outcome == stops ]]; then
-      echo 'msgbox "KORdex telepítő" "Cannot create file \"C:\\Kordex\\kordex.exe\". Sharing violation." ok icon=error'
       e2e_install_log 'C:\Kordex' OK kordex.exe
-    else
-      e2e_install_log 'C:\Kordex'
-    fi
-    # The file was held.
-    printf 'program 2\nwait-exit 0\n'
-    if [[ $outcome == stops ]]; then
+      printf 'program 2\nkill\n'
       e2e_pause stopped
       printf 'click #1003\nexpect-line #1006 19 "Telepítés befejezve, kattints a Kilépés gombra"\n'
+    else
+      e2e_install_log 'C:\Kordex'
+      # The file was held.
+      printf 'program 2\nwait-exit 0\n'
     fi
-  } | e2e_drive_traced "$prefix" -o /dev/null -P "$kordex/~KS000.tmp" -e trace=close \
-    -e inject=close:delay_enter=300000 -- HOLD="$hold" &
+  } | e2e_drive_preloaded "$prefix" wait_after_close KORDEX_WAIT_AFTER_CLOSE_OF='Kordex/~KS000.tmp' \
+    KORDEX_WAIT_FOR="$prefix/drive_c/held.marker" -- FILE="$file" HOLD="$hold" &
   driver=$!
   if [[ $outcome == stops ]]; then
     e2e_await "$prefix" stopped
-    cmp "$prefix/kordex.before" "$kordex/kordex.exe" || e2e_fail "$outcome: the earlier kordex.exe was changed"
+    cmp "$prefix/kordex.before" "$kordex/kordex.exe" || e2e_fail "$held $outcome: the earlier kordex.exe was changed"
     e2e_resume "$prefix" stopped
   fi
-  wait "$driver" || e2e_fail "$outcome: the run went wrong"
+  wait "$driver" || e2e_fail "$held $outcome: the run went wrong"
   e2e_expect_installed "$kordex"
+  # The temporary file's hold began while the installer was kept after its
+  # close: the preload reached the installer.
+  if [[ $held == temporary ]] && ! grep -q "^wait_after_close: .*KORdexSetup.exe closed Kordex/~KS000.tmp, and went on once" "$prefix/driver.log"; then
+    e2e_fail "$held $outcome: the installer was not kept after closing its temporary file"
+  fi
 done

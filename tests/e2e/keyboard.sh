@@ -94,12 +94,14 @@ expect-focus #2004
 key ALT+T
 key ALT+M
 window ${CAPTION}
+# Back on the button once Alt+M closed the dialog, so Alt+T, typed before
+# it, has been handled by now.
+expect-focus #1010
 expect-text #1005 "C:\\Kordex"
 expect-checked #1010 yes
 SCRIPT
   waiting
   cat <<'SCRIPT'
-expect-focus #1010
 key SPACE
 window "Válaszd ki a telepítés helyét!"
 settext #2004 "C:\\Máshol\\Kordex"

@@ -113,6 +113,23 @@ e2e_drive_traced() {
   e2e_drive "$prefix" "$@"
 }
 
+# Runs a driver script, read from stdin, with a Linux library of
+# tests/tools preloaded into the driver and every program it starts (the
+# installer, the tools), its settings given as environment variables:
+# `e2e_drive_preloaded PREFIX LIBRARY [VARIABLE=VALUE...] -- [NAME=VALUE...]`.
+e2e_drive_preloaded() {
+  local prefix=$1 library=$KORDEX_BUILD/tests/tools/$2.so settings=()
+  shift 2
+  while (($#)) && [[ $1 != -- ]]; do
+    settings+=("$1")
+    shift
+  done
+  shift
+  [[ -f $library ]] || e2e_fail "no preload library $library"
+  local E2E_DRIVER_LAUNCH=(env LD_PRELOAD="$library" "${settings[@]}")
+  e2e_drive "$prefix" "$@"
+}
+
 # The Linux path of a Windows path on drive C: of a prefix.
 e2e_c() {
   local path=${2#[Cc]:}

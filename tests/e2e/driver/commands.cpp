@@ -39,6 +39,7 @@ const Command kCommands[] = {
     {L"expect-rect", L"CTRL X Y W H", 5, 5, false, cmdExpectRect},
     {L"expect-client", L"W H", 2, 2, false, cmdExpectClient},
     {L"expect-font", L"CTRL FACE|* HEIGHT|* WEIGHT|*", 4, 4, false, cmdExpectFont},
+    {L"expect-file", L"PATH", 1, 1, false, cmdExpectFile},
     {L"expect-module", L"NAME PATH-PART", 2, 2, false, cmdExpectModule},
     {L"msgbox", L"TITLE TEXT|* BUTTON|- [default=BUTTON] [icon=error|warning|question|info|none] [buttons=B,B...]", 3,
      6, false, cmdMsgBox},

@@ -54,6 +54,7 @@ void cmdExpectExStyle(Context&, const Step&);
 void cmdExpectRect(Context&, const Step&);
 void cmdExpectClient(Context&, const Step&);
 void cmdExpectFont(Context&, const Step&);
+void cmdExpectFile(Context&, const Step&);
 
 // modules.cpp
 void cmdExpectModule(Context&, const Step&);

@@ -232,6 +232,15 @@ void cmdExpectFocusWindow(Context& ctx, const Step&) {
     });
 }
 
+// A file another program makes once it is ready, e.g. holdfile's marker.
+void cmdExpectFile(Context& ctx, const Step& step) {
+    const std::wstring& path = step.args[1].text;
+    waitFor(ctx, L"the file " + quote(path), [&](std::wstring& found) {
+        found = L"no such file";
+        return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    });
+}
+
 void cmdExpectStyle(Context& ctx, const Step& step) { expectStyle(ctx, step, GWL_STYLE, L"style"); }
 void cmdExpectExStyle(Context& ctx, const Step& step) { expectStyle(ctx, step, GWL_EXSTYLE, L"extended style"); }
 
