@@ -84,6 +84,16 @@ void cmdPoll(Context& ctx, const Step& step) {
     ctx.pollMs = static_cast<DWORD>(ms);
 }
 
+// For benchmarks only: lets what a program's end leaves to do (its windows'
+// teardown on the X server, the Wine server's cleanup) finish before the next
+// program is timed. Tests wait for events instead.
+void cmdSettle(Context&, const Step& step) {
+    long long ms = 0;
+    if (!parseInteger(step.args[1].text, ms) || ms < 1 || ms > 5000)
+        fail(L"expected milliseconds from 1 to 5000, not " + quote(step.args[1].text));
+    Sleep(static_cast<DWORD>(ms));
+}
+
 void cmdStopwatchStart(Context& ctx, const Step&) { QueryPerformanceCounter(&ctx.stopwatch); }
 
 // For benchmarks: the time since `stopwatch-start`, in milliseconds.

@@ -5,6 +5,7 @@ namespace {
 const Command kCommands[] = {
     {L"timeout", L"SECONDS", 1, 1, false, cmdTimeout},
     {L"poll", L"MILLISECONDS", 1, 1, false, cmdPoll},
+    {L"settle", L"MILLISECONDS", 1, 1, false, cmdSettle},
     {L"stopwatch-start", L"", 0, 0, false, cmdStopwatchStart},
     {L"stopwatch-print", L"LABEL", 1, 1, false, cmdStopwatchPrint},
     {L"start", L"PATH [ARGS...]", 1, -1, false, cmdStart},

@@ -18,6 +18,7 @@ const Command* findCommand(const std::wstring& name);
 // actions.cpp
 void cmdTimeout(Context&, const Step&);
 void cmdPoll(Context&, const Step&);
+void cmdSettle(Context&, const Step&);
 void cmdStopwatchStart(Context&, const Step&);
 void cmdStopwatchPrint(Context&, const Step&);
 void cmdStart(Context&, const Step&);
