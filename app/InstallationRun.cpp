@@ -4,6 +4,7 @@
 #include "app/Payload.h"
 #include "app/mainwindow.h"
 #include "gui/Application.h"
+#include "win/Paths.h"
 
 #include <functional>
 
@@ -56,14 +57,18 @@ void TfrmMain::WriteItemStep(const PayloadItem& item, const std::wstring& destin
 
 void TfrmMain::btnInstallClick() {
     const std::wstring& chosen = installerState.Destination;
-    // Where the last check looked; the log shows the destination as chosen.
-    const std::wstring destination = installerState.ResolvedDestination;
     // Without a folder the files would land in the root of the current drive.
-    if (destination.empty()) {
+    if (chosen.empty()) {
         ShowMessageBox(L"Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt.", L"Hiba!",
                        MB_ICONERROR);
         return;
     }
+    // Where the last check looked; the log shows the destination as chosen.
+    // An error that ended the probe after it chose the destination left it
+    // unchecked: then it means the folder it names now.
+    const std::wstring destination = installerState.ResolvedDestination.empty()
+                                         ? win::WithoutTrailingSeparator(win::FullPath(chosen))
+                                         : installerState.ResolvedDestination;
     const RunningScope running(running_);
     // The log's writes are gathered and shown as each step starts (and
     // before the database question).
