@@ -5,6 +5,7 @@
 #include "app/mainwindow.h"
 #include "gui/Application.h"
 #include "win/Paths.h"
+#include "win/ShutdownBlock.h"
 
 #include <functional>
 
@@ -12,6 +13,9 @@ namespace {
 
 const wchar_t kOk[] = L"OK";
 const wchar_t kFailed[] = L"SIKERTELEN";
+// What Windows Vista and 7 show beside the installer while it holds up a
+// logoff or shutdown.
+const wchar_t kRunInProgress[] = L"Telepítés folyamatban";
 
 // How often the window reads its messages during the run's writes: often
 // enough to answer at once; a run on a fast disk is over in a moment, and
@@ -70,6 +74,7 @@ void TfrmMain::btnInstallClick() {
                                          ? win::WithoutTrailingSeparator(win::FullPath(chosen))
                                          : installerState.ResolvedDestination;
     const RunningScope running(running_);
+    const win::ShutdownBlockReason logoffWaits(Handle(), kRunInProgress);
     // The log's writes are gathered and shown as each step starts (and
     // before the database question).
     const ProgressLog::Batch batch(*log_);

@@ -135,6 +135,11 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // while the run lets the window paint starts nothing.
         if (running_) return 0;
         return Form::HandleMessage(message, wParam, lParam);
+    case WM_QUERYENDSESSION:
+        // Ended mid-run, the installer would leave the folder half old, half
+        // new, and no shortcut. Idle, it lets the session end.
+        if (running_) return FALSE;
+        return Form::HandleMessage(message, wParam, lParam);
     case WM_DESTROY:
         // Closing the main window ends the program, without a question.
         PostQuitMessage(0);

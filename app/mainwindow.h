@@ -124,7 +124,7 @@ private:
     std::optional<size_t> waitingEntry_;
     // While the installation runs: between the pieces of its writes the
     // window paints and answers what other programs send, which must start
-    // nothing.
+    // nothing; a logoff or shutdown waits for the run's end.
     bool running_ = false;
     TFastShellLink fslDT;
 };
