@@ -99,10 +99,13 @@ void TfrmMain::btnInstallClick() {
     if (!PayloadFileExists(kDatacore, destination)) {
         WritePayloadItem(kDatacore, destination, std::ref(paintPump));
         log_->Append(databaseEntry, kOk);
-    } else if (ShowMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
-                              L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
-                              L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
-        // No is the default button: a reflexive Enter keeps the user's data.
+    } else if (AskMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
+                             L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
+                             L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
+        // No is the default button: a reflexive Enter keeps the user's data;
+        // keys typed while the run was busy are thrown away before the box
+        // opens, so a hurried "I" (Igen) or Y meant for nothing does not
+        // answer a question the user has not read.
         WritePayloadItem(kDatacore, destination, std::ref(paintPump));
         log_->Append(databaseEntry, L"FELÜLÍRVA");
     } else {

@@ -127,6 +127,11 @@ int TfrmMain::ShowMessageBox(const std::wstring& text, const std::wstring& title
     return gui::ShowMessageBox(text, title, flags);
 }
 
+int TfrmMain::AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
+    log_->Flush();
+    return gui::AskMessageBox(text, title, flags);
+}
+
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
