@@ -76,7 +76,9 @@ void TfrmCDF::dlbDFChange() {
 void TfrmCDF::dcbDFChange() {}
 
 void TfrmCDF::btnOKClick() {
-    installerState.Destination = AbsoluteDestination(win::WindowText(edtDF));
+    // Taken as typed, and shown so; a relative one means the folder that
+    // its check resolves it to.
+    installerState.Destination = win::WindowText(edtDF);
     frmMain->ShowDestination(installerState.Destination);
     // An error here (an empty destination) leaves the dialog open.
     frmMain->CheckDestination(installerState.Destination);

@@ -1,6 +1,5 @@
 #include "app/FolderRules.h"
 
-#include "win/Error.h"
 #include "win/Paths.h"
 
 namespace {
@@ -33,13 +32,4 @@ std::optional<std::wstring> ListFolderFor(const std::wstring& destination,
 
 std::wstring DestinationIn(const std::wstring& folder) {
     return folder.size() == 3 ? folder + L"Kordex" : folder + kFolderSuffix;
-}
-
-std::wstring AbsoluteDestination(const std::wstring& typed) {
-    if (typed.empty() || win::IsFullyQualified(typed)) return typed;
-    try {
-        return win::WithoutTrailingSeparator(win::FullPath(typed));
-    } catch (const win::Error&) {
-        return typed;
-    }
 }

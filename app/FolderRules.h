@@ -21,8 +21,3 @@ std::optional<std::wstring> ListFolderFor(const std::wstring& destination,
 // The destination the edit box proposes for the list's folder: the folder
 // with "Kordex" inside it (D:\ -> D:\Kordex, D:\Apps -> D:\Apps\Kordex).
 std::wstring DestinationIn(const std::wstring& folder);
-
-// A typed destination made absolute against the current directory, so that
-// it names the same folder whatever the folder list does later. An absolute
-// one (C:\..., \\server\share...) and an empty one stay exactly as typed.
-std::wstring AbsoluteDestination(const std::wstring& typed);

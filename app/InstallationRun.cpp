@@ -4,6 +4,8 @@
 #include "app/Payload.h"
 #include "app/mainwindow.h"
 #include "gui/Application.h"
+#include "win/Paths.h"
+#include "win/ShutdownBlock.h"
 
 #include <functional>
 
@@ -11,6 +13,9 @@ namespace {
 
 const wchar_t kOk[] = L"OK";
 const wchar_t kFailed[] = L"SIKERTELEN";
+// What Windows Vista and 7 show beside the installer while it holds up a
+// logoff or shutdown.
+const wchar_t kRunInProgress[] = L"Telepítés folyamatban";
 
 // How often the window reads its messages during the run's writes: often
 // enough to answer at once; a run on a fast disk is over in a moment, and
@@ -56,15 +61,20 @@ void TfrmMain::WriteItemStep(const PayloadItem& item, const std::wstring& destin
 
 void TfrmMain::btnInstallClick() {
     const std::wstring& chosen = installerState.Destination;
-    // Where the last check looked; the log shows the destination as chosen.
-    const std::wstring destination = installerState.ResolvedDestination;
     // Without a folder the files would land in the root of the current drive.
-    if (destination.empty()) {
+    if (chosen.empty()) {
         ShowMessageBox(L"Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt.", L"Hiba!",
                        MB_ICONERROR);
         return;
     }
+    // Where the last check looked; the log shows the destination as chosen.
+    // An error that ended the probe after it chose the destination left it
+    // unchecked: then it means the folder it names now.
+    const std::wstring destination = installerState.ResolvedDestination.empty()
+                                         ? win::WithoutTrailingSeparator(win::FullPath(chosen))
+                                         : installerState.ResolvedDestination;
     const RunningScope running(running_);
+    const win::ShutdownBlockReason logoffWaits(Handle(), kRunInProgress);
     // The log's writes are gathered and shown as each step starts (and
     // before the database question).
     const ProgressLog::Batch batch(*log_);
@@ -89,10 +99,13 @@ void TfrmMain::btnInstallClick() {
     if (!PayloadFileExists(kDatacore, destination)) {
         WritePayloadItem(kDatacore, destination, std::ref(paintPump));
         log_->Append(databaseEntry, kOk);
-    } else if (ShowMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
-                              L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
-                              L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
-        // No is the default button: a reflexive Enter keeps the user's data.
+    } else if (AskMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
+                             L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
+                             L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
+        // No is the default button: a reflexive Enter keeps the user's data;
+        // keys typed while the run was busy are thrown away before the box
+        // opens, so a hurried "I" (Igen) or Y meant for nothing does not
+        // answer a question the user has not read.
         WritePayloadItem(kDatacore, destination, std::ref(paintPump));
         log_->Append(databaseEntry, L"FELÜLÍRVA");
     } else {

@@ -127,6 +127,11 @@ int TfrmMain::ShowMessageBox(const std::wstring& text, const std::wstring& title
     return gui::ShowMessageBox(text, title, flags);
 }
 
+int TfrmMain::AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
+    log_->Flush();
+    return gui::AskMessageBox(text, title, flags);
+}
+
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -134,6 +139,11 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // One run at a time: a click or a close that another program sends
         // while the run lets the window paint starts nothing.
         if (running_) return 0;
+        return Form::HandleMessage(message, wParam, lParam);
+    case WM_QUERYENDSESSION:
+        // Ended mid-run, the installer would leave the folder half old, half
+        // new, and no shortcut. Idle, it lets the session end.
+        if (running_) return FALSE;
         return Form::HandleMessage(message, wParam, lParam);
     case WM_DESTROY:
         // Closing the main window ends the program, without a question.

@@ -104,6 +104,9 @@ private:
     // A message box of the main window's. The box lets the window paint, so
     // the log's gathered writes are shown first.
     int ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags);
+    // The same for a question: input that waited while the window was busy
+    // does not answer it.
+    int AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags);
 
     // The destination (Destination.cpp). A location button's choice: the
     // marks, the destination, its check.
@@ -124,7 +127,7 @@ private:
     std::optional<size_t> waitingEntry_;
     // While the installation runs: between the pieces of its writes the
     // window paints and answers what other programs send, which must start
-    // nothing.
+    // nothing; a logoff or shutdown waits for the run's end.
     bool running_ = false;
     TFastShellLink fslDT;
 };

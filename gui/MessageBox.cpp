@@ -15,6 +15,18 @@ int ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned
     return MessageBoxW(owner, text.c_str(), title.c_str(), flags);
 }
 
+int AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
+    // By message range, so that input posted by other programs goes too.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    }
+    while (PeekMessageW(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
+    }
+    return ShowMessageBox(text, title, flags);
+}
+
 std::wstring WithFullStop(std::wstring message) {
     if (!message.empty() && message.back() > L'.') message += L'.';
     return message;

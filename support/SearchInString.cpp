@@ -4,7 +4,7 @@
 
 size_t FindInString(const std::wstring& needle, const std::wstring& haystack) {
     if (needle.size() > haystack.size()) return std::wstring::npos;
-    return win::UpperCase(haystack).find(win::UpperCase(needle));
+    return win::LowerCase(haystack).find(win::LowerCase(needle));
 }
 
 bool SearchInString(const std::wstring& needle, const std::wstring& haystack) {

@@ -1,5 +1,5 @@
-// Case-insensitive containment, with letter case folded as Windows folds it
-// (so É matches é), character by character.
+// Case-insensitive containment: both texts lower-cased as the user's Windows
+// lower-cases them (so É matches é), character by character.
 #pragma once
 
 #include <string>

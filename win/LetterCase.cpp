@@ -14,4 +14,9 @@ wchar_t UpperCase(wchar_t c) {
     return c;
 }
 
+std::wstring LowerCase(std::wstring text) {
+    if (!text.empty()) CharLowerBuffW(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
 }  // namespace win

@@ -208,13 +208,14 @@ click #1010
 window ${DIALOG}
 expect-text #2004 "D:\\Kordex"
 expect-selection #2005 "D:\\"
-# A relative destination is taken against the list's folder, at once.
+# A relative destination is shown as typed and checked where it stands
+# against the list's folder, at once.
 double-click-item #2005 "D:\\Apps"
 expect-text #2004 "D:\\Apps\\Kordex"
 settext #2004 "Sub\\Mine"
 click #2003
 window ${CAPTION}
-expect-text #1005 "D:\\Apps\\Sub\\Mine"
+expect-text #1005 "Sub\\Mine"
 SCRIPT
   passed
   cat <<'SCRIPT'
@@ -222,7 +223,7 @@ SCRIPT
 # with no error box.
 click #1010
 window ${DIALOG}
-expect-text #2004 "D:\\Apps\\Sub\\Mine"
+expect-text #2004 "Sub\\Mine"
 expect-selection #2005 "D:\\Apps\\Sub"
 no-msgbox
 click #2002

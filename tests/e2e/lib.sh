@@ -143,8 +143,8 @@ e2e_fail() {
 
 # Writes the scenario's registry values into a prefix:
 #   e2e_registry PREFIX product=TEXT | product-dword=N | homedrive=C: |
-#     homepath=\users\x | personal=TEXT | desktop=TEXT | dpi=N | theme=on|off |
-#     keyboard-cues=on|off
+#     homepath=\users\x | personal=TEXT | personal-dword=N | desktop=TEXT |
+#     dpi=N | theme=on|off | keyboard-cues=on|off
 # personal and desktop are the user's shell folders (expandable text); the
 # desktop is also set where the shell looks it up, since Wine rewrites that
 # one from the first at start.
@@ -163,6 +163,7 @@ e2e_registry() {
       homedrive) bench_reg "$prefix" "$volatile" HOMEDRIVE REG_SZ "$value" ;;
       homepath) bench_reg "$prefix" "$volatile" HOMEPATH REG_SZ "$value" ;;
       personal) bench_reg "$prefix" "$usf" Personal REG_EXPAND_SZ "$value" ;;
+      personal-dword) bench_reg "$prefix" "$usf" Personal REG_DWORD "$value" ;;
       desktop)
         bench_reg "$prefix" "$usf" Desktop REG_EXPAND_SZ "$value"
         bench_reg "$prefix" "$sf" Desktop REG_SZ "$value"

@@ -1,37 +1,10 @@
 #include "WideText.h"
 #include "app/FolderRules.h"
 
-#include <windows.h>
-
 #include <doctest.h>
 
 #include <set>
 #include <string>
-
-namespace {
-
-// The process's current directory for the length of a test.
-class CurrentDirectoryAt {
-public:
-    explicit CurrentDirectoryAt(const std::wstring& folder) {
-        wchar_t previous[MAX_PATH];
-        previous_.assign(previous, GetCurrentDirectoryW(MAX_PATH, previous));
-        CreateDirectoryW(folder.c_str(), nullptr);
-        REQUIRE(SetCurrentDirectoryW(folder.c_str()));
-    }
-    ~CurrentDirectoryAt() { SetCurrentDirectoryW(previous_.c_str()); }
-
-private:
-    std::wstring previous_;
-};
-
-std::wstring TempFolder() {
-    wchar_t temp[MAX_PATH];
-    std::wstring folder(temp, GetTempPathW(MAX_PATH, temp));
-    return folder + L"kordex-rules-test";
-}
-
-}  // namespace
 
 TEST_CASE("a destination ends in the folder word only as a whole last name, in any case") {
     struct Case {
@@ -103,32 +76,4 @@ TEST_CASE("the edit box proposes the folder word inside the list's folder") {
         CAPTURE(std::wstring(c.folder));
         CHECK(DestinationIn(c.folder) == c.destination);
     }
-}
-
-TEST_CASE("a typed destination is made absolute against the current directory; an absolute one stays as typed") {
-    const std::wstring base = TempFolder();
-    CurrentDirectoryAt current(base);
-    const std::wstring parent = base.substr(0, base.find_last_of(L'\\'));
-    const std::wstring drive = base.substr(0, 2);
-    struct Case {
-        std::wstring typed, destination;
-    };
-    const Case cases[] = {
-        {L"", L""},
-        {L"E:\\Programs\\Mine", L"E:\\Programs\\Mine"},
-        {L"C:\\Exact\\..\\As Typed\\", L"C:\\Exact\\..\\As Typed\\"},
-        {L"\\\\server\\share\\Mine", L"\\\\server\\share\\Mine"},
-        {L"Sub\\Mine", base + L"\\Sub\\Mine"},
-        {L"Mine\\", base + L"\\Mine"},
-        {L"..\\Other", parent + L"\\Other"},
-        {L".", base},
-        {L"\\Rooted", drive + L"\\Rooted"},
-        {drive + L"Relative", base + L"\\Relative"},
-    };
-    for (const Case& c : cases) {
-        CAPTURE(c.typed);
-        CHECK(AbsoluteDestination(c.typed) == c.destination);
-    }
-    SetCurrentDirectoryW(parent.c_str());
-    RemoveDirectoryW(base.c_str());
 }

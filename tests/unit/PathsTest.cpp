@@ -15,6 +15,9 @@ TEST_CASE("file names compare regardless of letter case, and only whole names") 
         {L"C:\\Users", L"c:\\users", true},   {L"D:\\Apps", L"D:\\APPS", true},
         {L"D:\\Apps", L"D:\\Apps2", false},   {L"D:\\Apps", L"D:\\Apps\\", false},
         {L"C:\\Árvíz", L"c:\\ÁRVÍZ", true},   {L"", L"", true},
+        // Names compare upper-cased, as the file system does: the Kelvin
+        // sign is its own capital, so it names another file than k does.
+        {L"C:\\\u212A", L"C:\\k", false},
     };
     for (const Case& c : cases) {
         CAPTURE(std::wstring(c.a));

@@ -33,6 +33,7 @@ const Command kCommands[] = {
     {L"expect-checked", L"CTRL yes|no|mixed", 2, 2, false, cmdExpectChecked},
     {L"expect-greyed", L"CTRL yes|no", 2, 2, false, cmdExpectGreyed},
     {L"expect-keyboard-cues", L"CTRL shown|hidden", 2, 2, false, cmdExpectKeyboardCues},
+    {L"expect-end-session", L"CTRL yes|no", 2, 2, false, cmdExpectEndSession},
     {L"expect-focus", L"CTRL", 1, 1, false, cmdExpectFocus},
     {L"expect-focus-window", L"", 0, 0, false, cmdExpectFocusWindow},
     {L"expect-style", L"CTRL HEXMASK HEXVALUE", 3, 3, false, cmdExpectStyle},

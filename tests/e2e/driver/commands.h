@@ -48,6 +48,7 @@ void cmdExpectVisible(Context&, const Step&);
 void cmdExpectChecked(Context&, const Step&);
 void cmdExpectGreyed(Context&, const Step&);
 void cmdExpectKeyboardCues(Context&, const Step&);
+void cmdExpectEndSession(Context&, const Step&);
 void cmdExpectFocus(Context&, const Step&);
 void cmdExpectFocusWindow(Context&, const Step&);
 void cmdExpectStyle(Context&, const Step&);

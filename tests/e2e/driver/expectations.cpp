@@ -212,6 +212,23 @@ void cmdExpectGreyed(Context& ctx, const Step& step) {
     });
 }
 
+// What a logoff would meet: the answer to the end-of-session query that
+// Windows sends each top-level window before it ends a session.
+void cmdExpectEndSession(Context& ctx, const Step& step) {
+    const std::wstring& want = step.args[2].text;
+    if (want != L"yes" && want != L"no")
+        fail(L"expected yes or no, not " + quote(want));
+    expectProperty(ctx, step.args[1], L"end of session allowed", want, [&](HWND hwnd, std::wstring& v) {
+        DWORD_PTR allowed;
+        if (!sendWithTimeout(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, ctx.sendBudgetMs(), &allowed)) {
+            v = kNoAnswer;
+            return false;
+        }
+        v = allowed ? L"yes" : L"no";
+        return true;
+    });
+}
+
 void cmdExpectFocus(Context& ctx, const Step& step) {
     const Arg& control = step.args[1];
     waitFor(ctx, L"focus on " + parseControlRef(control).describe(), [&](std::wstring& found) {
