@@ -1,10 +1,13 @@
-// slowflush.so, preloaded into Wine's processes: a disk that caches writes
-// and flushes them at 1 MB/s, as Windows caches a USB stick, an SD card or a
-// share, for the files under one folder ($KORDEX_SLOW_FOLDER, a Linux path).
-// Each write returns at once, and a flush (fsync, fdatasync: what
-// FlushFileBuffers does under Wine) sleeps for the bytes written to that file
-// since its last flush. The cost follows the bytes, as a real flush's does:
-// one flush of a whole file takes as long as flushes of its pieces together.
+// slowdisk.so, preloaded into Wine's processes: a disk of 1 MB/s for the
+// files under one folder ($KORDEX_SLOW_FOLDER, a Linux path), in one of two
+// ways ($KORDEX_SLOW_DISK):
+// - flushes: the disk is cached, as Windows caches a USB stick, an SD card
+//   or a share. Each write returns at once, and a flush (fsync, fdatasync:
+//   what FlushFileBuffers does under Wine) sleeps for the bytes written to
+//   that file since its last flush.
+// - writes: the disk is not cached. Each write sleeps for its own bytes.
+// The cost follows the bytes, as a real disk's does: one flush or write of
+// a whole file takes as long as those of its pieces together.
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -24,6 +27,18 @@
 // Bytes written to each descriptor's file since its last flush.
 static _Atomic long long unflushed[MOST_FDS];
 
+static int slow(const char* what) {
+    const char* mode = getenv("KORDEX_SLOW_DISK");
+    return mode && strcmp(mode, what) == 0;
+}
+
+static void take(long long bytes) {
+    const long long ns = bytes * 1000000000LL / BYTES_PER_SECOND;
+    struct timespec left = {ns / 1000000000LL, ns % 1000000000LL};
+    while (nanosleep(&left, &left) != 0 && errno == EINTR) {
+    }
+}
+
 static int in_folder(int fd) {
     const char* folder = getenv("KORDEX_SLOW_FOLDER");
     if (!folder || fd < 0 || fd >= MOST_FDS) return 0;
@@ -37,17 +52,15 @@ static int in_folder(int fd) {
 }
 
 static void count(int fd, ssize_t written) {
-    if (written > 0 && in_folder(fd)) unflushed[fd] += written;
+    if (written <= 0 || !in_folder(fd)) return;
+    if (slow("writes")) take(written);
+    if (slow("flushes")) unflushed[fd] += written;
 }
 
 static void flush(int fd) {
     if (fd < 0 || fd >= MOST_FDS) return;
     const long long bytes = atomic_exchange(&unflushed[fd], 0);
-    if (bytes <= 0) return;
-    const long long ns = bytes * 1000000000LL / BYTES_PER_SECOND;
-    struct timespec left = {ns / 1000000000LL, ns % 1000000000LL};
-    while (nanosleep(&left, &left) != 0 && errno == EINTR) {
-    }
+    if (bytes > 0) take(bytes);
 }
 
 #define REAL(name) ((__typeof__(&name))dlsym(RTLD_NEXT, #name))
