@@ -92,7 +92,8 @@ TEST_CASE("while another run holds its claim on the folder, no temporary file is
         const FolderClaim other = ClearUnfinishedWrites(folder);
         REQUIRE(other);
         // The other run's temporary file, closed and not yet moved.
-        CloseHandle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CloseHandle(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         REQUIRE(FileExists(temporary));
 
         const FolderClaim mine = ClearUnfinishedWrites(folder);
