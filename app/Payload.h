@@ -32,8 +32,8 @@ extern const PayloadItem kReleaseNotes;
 // target, each piece flushed as it is written, and the temporary file is
 // then moved over the target; a move that a virus scanner blocks is tried
 // again for about two seconds. The pieces of the check and of the write take
-// about half a second each; between them and the tries, meanwhile lets the
-// caller's window paint. On any failure the target stays exactly as it was and the
+// about a quarter of a second each; between them and the tries, meanwhile
+// lets the caller's window paint. On any failure the target stays exactly as it was and the
 // temporary file is removed (one that a scanner still holds, by the next
 // run). Raises "Resource <id> not found", "Cannot create file "<target>".
 // <reason>" (the target is read-only, in use or cannot be made), "Cannot

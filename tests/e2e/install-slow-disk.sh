@@ -35,13 +35,14 @@ expect-lines #1006
 end
 SCRIPT
   # Each answer comes when the window next reads its messages: between two
-  # pieces, about half a second apart. A text is two questions (length, text).
+  # pieces, about a quarter of a second apart. A text is two questions
+  # (length, text).
   for round in 1 2; do
     printf 'timeout 1\nsync\ntimeout 2\n%s\n' "$in_progress"
   done
   printf 'send-click #1002\nno-msgbox\n%s\n' "$in_progress"
   # As many rounds as pieces and more: once the run is over, each is answered at once.
-  for round in $(seq 80); do
+  for round in $(seq 160); do
     printf 'timeout 1\nsync\n'
   done
   echo 'timeout 60'
