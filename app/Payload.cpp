@@ -152,15 +152,16 @@ DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target,
 // takes about a quarter of a second at the speed the last one went, so that
 // on a disk or medium of 1 MB/s (a USB 1.1 port, a slow SD card, a share
 // over Wi-Fi) the window answers well within a second, and a fast one is
-// not slowed by many small pieces.
+// not slowed by many small pieces: each flush costs a few milliseconds of
+// its own there.
 class PieceSize {
 public:
     DWORD Next(DWORD left) const { return std::min(bytes_, left); }
     void Took(DWORD bytes, DWORD ms) {
-        // Grows at most twofold a piece: a fast piece may be one the tick
+        // Grows at most fourfold a piece: a fast piece may be one the tick
         // count could not see.
         const DWORD64 aimed = DWORD64{bytes} * kAimMs / std::max<DWORD>(ms, 1);
-        const DWORD64 most = std::max<DWORD64>(kLeastBytes, std::min<DWORD64>(2 * DWORD64{bytes}, kMostBytes));
+        const DWORD64 most = std::max<DWORD64>(kLeastBytes, std::min<DWORD64>(4 * DWORD64{bytes}, kMostBytes));
         bytes_ = static_cast<DWORD>(std::clamp<DWORD64>(aimed, kLeastBytes, most));
     }
 
@@ -168,8 +169,9 @@ private:
     static constexpr DWORD kAimMs = 250;
     static constexpr DWORD kLeastBytes = 64 << 10;
     static constexpr DWORD kMostBytes = 8 << 20;
-    // A quarter of a second at 1 MB/s, before any piece has gone.
-    DWORD bytes_ = 256 << 10;
+    // Half a second at 1 MB/s, before any piece has gone: the smaller
+    // items go in one piece or two.
+    DWORD bytes_ = 512 << 10;
 };
 
 // Whether the item is as the build recorded it: a damaged item must not be
