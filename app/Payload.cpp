@@ -9,7 +9,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cwchar>
 #include <iterator>
 #include <vector>
 
@@ -40,7 +39,8 @@ constexpr size_t kClaimLength = std::size(kClaimPrefix) - 1 + 1 + kExtensionLeng
 bool IsClaimName(const std::wstring& name) {
     if (name.size() != kClaimLength) return false;
     const wchar_t digit = name[kPrefixLength + 1];
-    return name.compare(0, kPrefixLength + 1, kClaimPrefix) == 0 && digit != L'\0' && std::wcschr(kHexDigits, digit) &&
+    return name.compare(0, kPrefixLength + 1, kClaimPrefix) == 0 &&
+           std::find(std::begin(kHexDigits), std::end(kHexDigits) - 1, digit) != std::end(kHexDigits) - 1 &&
            name.compare(kClaimLength - kExtensionLength, kExtensionLength, kTemporaryExtension) == 0;
 }
 
