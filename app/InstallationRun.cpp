@@ -89,7 +89,8 @@ void TfrmMain::btnInstallClick() {
     CreateDirectoryW(destination.c_str(), nullptr);
     SetCurrentDirectoryW(destination.c_str());
     log_->Append(folderEntry, DirectoryExists(destination) ? kOk : kFailed);
-    ClearUnfinishedWrites(destination);
+    // Held until the run ends, so that no other run clears its temporary files.
+    const FolderClaim claim = ClearUnfinishedWrites(destination);
     CreateFolderStep(L"> [excel] mappa létrehozása...", destination + L"\\excel");
     CreateFolderStep(L"> [xml] mappa létrehozása...", destination + L"\\xml");
 

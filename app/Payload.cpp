@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 const PayloadItem kKordexExe{1, L"kordex.exe"};
 const PayloadItem kDatacore{2, L"datacore.kdx"};
@@ -29,8 +30,34 @@ constexpr size_t kMostDigits = 5;
 const wchar_t kHexDigits[] = L"0123456789ABCDEF";
 // What earlier versions called a write in progress: prefix, target name, ".tmp".
 const wchar_t kEarlierPrefix[] = L"~KORdexSetup-";
-// Names tried for a temporary file, as many as one digit tells apart.
+// Names tried for a temporary file or a claim, as many as one digit tells apart.
 constexpr unsigned kNameAttempts = 16;
+// A run's claim on its folder (FolderClaim): prefix, one digit, ".tmp".
+const wchar_t kClaimPrefix[] = L"~KSR";
+constexpr size_t kClaimLength = std::size(kClaimPrefix) - 1 + 1 + kExtensionLength;
+
+bool IsClaimName(const std::wstring& name) {
+    if (name.size() != kClaimLength) return false;
+    const wchar_t digit = name[kPrefixLength + 1];
+    return name.compare(0, kPrefixLength + 1, kClaimPrefix) == 0 &&
+           std::find(std::begin(kHexDigits), std::end(kHexDigits) - 1, digit) != std::end(kHexDigits) - 1 &&
+           name.compare(kClaimLength - kExtensionLength, kExtensionLength, kTemporaryExtension) == 0;
+}
+
+// The files (not folders) in folder that match the pattern and whose names
+// pass the test: the pattern's wildcards also match short names.
+std::vector<std::wstring> FilesNamed(const std::wstring& folder, const wchar_t* pattern,
+                                     bool (*test)(const std::wstring&)) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    win::FindHandle search(FindFirstFileW((folder + L"\\" + pattern).c_str(), &found));
+    if (!search) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && test(found.cFileName))
+            names.emplace_back(found.cFileName);
+    } while (FindNextFileW(search.get(), &found));
+    return names;
+}
 
 std::wstring TargetPath(const PayloadItem& item, const std::wstring& destination) {
     return destination + L"\\" + item.fileName;
@@ -145,25 +172,75 @@ DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target,
         [](DWORD code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED; }, meanwhile);
 }
 
-// A large item is written in pieces, and the window paints between them: on
-// a slow disk (a USB stick, a network share) one write of the whole item
-// could keep it from reading messages for longer than the 5 s after which
-// Windows marks it "Not Responding". A piece takes about a second at 2 MB/s.
-constexpr DWORD kPieceBytes = 2 << 20;
+// The long work on an item (checking it, writing it, flushing it) goes in
+// pieces, and the window reads its messages between them: Windows marks a
+// window that reads none for 5 s "Not Responding". A piece is as large as
+// takes about a quarter of a second at the speed the last one went, so that
+// on a disk or medium of 1 MB/s (a USB 1.1 port, a slow SD card, a share
+// over Wi-Fi) the window answers well within a second, and a fast one is
+// not slowed by many small pieces: each flush costs a few milliseconds of
+// its own there.
+class PieceSize {
+public:
+    DWORD Next(DWORD left) const { return std::min(bytes_, left); }
+    void Took(DWORD bytes, DWORD ms) {
+        // Grows at most fourfold a piece: a fast piece may be one the tick
+        // count could not see.
+        const DWORD64 aimed = DWORD64{bytes} * kAimMs / std::max<DWORD>(ms, 1);
+        const DWORD64 most = std::max<DWORD64>(kLeastBytes, std::min<DWORD64>(4 * DWORD64{bytes}, kMostBytes));
+        bytes_ = static_cast<DWORD>(std::clamp<DWORD64>(aimed, kLeastBytes, most));
+    }
 
-// Writes all bytes and puts them on the disk: a short write (a full disk)
-// answers the system's reason.
-DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data, const std::function<void()>& meanwhile) {
+private:
+    static constexpr DWORD kAimMs = 250;
+    static constexpr DWORD kLeastBytes = 64 << 10;
+    static constexpr DWORD kMostBytes = 8 << 20;
+    // Half a second at 1 MB/s, before any piece has gone: the smaller
+    // items go in one piece or two.
+    DWORD bytes_ = 512 << 10;
+};
+
+// Whether the item is as the build recorded it: a damaged item must not be
+// installed as if it were the application. Read from the installer's own
+// medium (a CD, a share) as it is checked.
+bool Undamaged(const PayloadItem& item, const win::ResourceBytes& data, const std::function<void()>& meanwhile) {
+    if (item.id < 1 || item.id > static_cast<int>(kPayloadItems)) return false;
     const auto* bytes = static_cast<const BYTE*>(data.data);
+    std::uint32_t crc = 0;
+    PieceSize size;
     for (DWORD done = 0; done < data.size;) {
-        const DWORD piece = std::min(kPieceBytes, data.size - done);
-        DWORD written = 0;
-        if (!WriteFile(file, bytes + done, piece, &written, nullptr)) return GetLastError();
-        if (written != piece) return ERROR_DISK_FULL;
+        const DWORD piece = size.Next(data.size - done);
+        const DWORD start = GetTickCount();
+        crc = Crc32Continued(crc, bytes + done, piece);
+        size.Took(piece, GetTickCount() - start);
         done += piece;
         meanwhile();
     }
-    if (!FlushFileBuffers(file)) return GetLastError();
+    return crc == kPayloadChecksums[item.id - 1];
+}
+
+// Writes all bytes and puts them on the disk: a short write (a full disk)
+// answers the system's reason. Windows caches writes to fixed disks, USB
+// drives and shares: a write returns at once, and the flush writes. So each
+// piece is flushed on its own. Writing through the cache instead was no
+// cheaper on a fast disk (measured with Linux's O_DSYNC), and Wine, which
+// ignores the flag, could not show it working.
+DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data, const std::function<void()>& meanwhile) {
+    const auto* bytes = static_cast<const BYTE*>(data.data);
+    PieceSize size;
+    for (DWORD done = 0; done < data.size;) {
+        const DWORD piece = size.Next(data.size - done);
+        const DWORD start = GetTickCount();
+        DWORD written = 0;
+        if (!WriteFile(file, bytes + done, piece, &written, nullptr)) return GetLastError();
+        if (written != piece) return ERROR_DISK_FULL;
+        if (!FlushFileBuffers(file)) return GetLastError();
+        size.Took(piece, GetTickCount() - start);
+        done += piece;
+        meanwhile();
+    }
+    // An empty item has nothing to flush but its creation.
+    if (data.size == 0 && !FlushFileBuffers(file)) return GetLastError();
     return ERROR_SUCCESS;
 }
 
@@ -172,9 +249,7 @@ DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data, const std::funct
 void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
                       const std::function<void()>& meanwhile) {
     const win::ResourceBytes data = Locate(item);
-    // A damaged item must not be installed as if it were the application.
-    if (item.id < 1 || item.id > static_cast<int>(kPayloadItems) ||
-        Crc32(data.data, data.size) != kPayloadChecksums[item.id - 1]) {
+    if (!Undamaged(item, data, meanwhile)) {
         throw win::Error(L"Payload item " + win::Decimal(item.id) + L" (" + item.fileName +
                          L") is damaged; nothing of it was written");
     }
@@ -192,14 +267,37 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
     temporary.Forget();
 }
 
-void ClearUnfinishedWrites(const std::wstring& destination) {
-    WIN32_FIND_DATAW found;
-    win::FindHandle search(FindFirstFileW((destination + L"\\~*").c_str(), &found));
-    if (!search) return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsTemporaryName(found.cFileName))
-            DeleteFileW((destination + L"\\" + found.cFileName).c_str());
-    } while (FindNextFileW(search.get(), &found));
+FolderClaim::FolderClaim(const std::wstring& destination) {
+    for (unsigned number = 0; number < kNameAttempts; ++number) {
+        const std::wstring name = kClaimPrefix + std::wstring(1, kHexDigits[number]) + kTemporaryExtension;
+        file_.reset(CreateFileW((destination + L"\\" + name).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        if (file_) {
+            name_ = name;
+            return;
+        }
+        // Taken, by a file or by one still being deleted (access denied).
+        const DWORD code = GetLastError();
+        if (code != ERROR_FILE_EXISTS && code != ERROR_ACCESS_DENIED) return;
+    }
+}
+
+FolderClaim ClearUnfinishedWrites(const std::wstring& destination) {
+    FolderClaim claim(destination);
+    // Listed before the claims are looked at: a run makes its claim before
+    // its first temporary file, so whichever run's temporary file is listed
+    // here has its claim in the folder below, held while the file is there.
+    const std::vector<std::wstring> leftovers = FilesNamed(destination, L"~*", IsTemporaryName);
+    bool alone = static_cast<bool>(claim);
+    for (const std::wstring& name : FilesNamed(destination, L"~KSR?.tmp", IsClaimName)) {
+        if (name == claim.name()) continue;
+        // Held, by a run in progress, it cannot be removed; a crash's is.
+        const std::wstring path = destination + L"\\" + name;
+        if (!DeleteFileW(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) alone = false;
+    }
+    if (!alone) return claim;
+    for (const std::wstring& name : leftovers) DeleteFileW((destination + L"\\" + name).c_str());
+    return claim;
 }
 
 std::wstring TemporaryName(const std::wstring& targetName, unsigned number) {

@@ -2,6 +2,8 @@
 // executable as raw-data resources and written into the destination folder.
 #pragma once
 
+#include "win/Handles.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -25,24 +27,50 @@ extern const PayloadItem kSsleay32;
 extern const PayloadItem kReleaseNotes;
 
 // Writes the item as destination\fileName, replacing any earlier file in one
-// step: the resource's bytes go unchanged, straight from the executable's
-// image, into a temporary file beside the target, in pieces of a few
-// megabytes, are flushed, and the temporary file is then moved over the
-// target. An earlier file or a temporary one that another program reads
-// for a moment (a virus scanner, an indexer) is waited for, up to six
-// seconds each. Between the pieces and the tries, meanwhile lets the
-// caller's window paint. On any failure the target stays exactly as it was
-// and the temporary file is removed (one that a scanner still holds, by the
-// next run). Raises "Resource <id> not found", "Cannot create file
-// "<target>". <reason>" (the target is read-only, in use or cannot be made),
-// "Cannot write file "<target>". <reason>" (a full disk), or the
-// damaged-item error.
+// step: the item is checked against its CRC-32, its bytes go unchanged,
+// straight from the executable's image, into a temporary file beside the
+// target, each piece flushed as it is written, and the temporary file is
+// then moved over the target. An earlier file or a temporary one that
+// another program reads for a moment (a virus scanner, an indexer) is
+// waited for, up to six seconds each. The pieces of the check and of the
+// write take about a quarter of a second each; between them and the tries,
+// meanwhile lets the caller's window paint. On any failure the target stays
+// exactly as it was and the temporary file is removed (one that a scanner
+// still holds, by the next run). Raises "Resource <id> not found", "Cannot
+// create file "<target>". <reason>" (the target is read-only, in use or
+// cannot be made), "Cannot write file "<target>". <reason>" (a full disk),
+// or the damaged-item error.
 void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
                       const std::function<void()>& meanwhile);
 
-// Removes the temporary files that an earlier run left in destination when
-// it was killed in the middle of a write.
-void ClearUnfinishedWrites(const std::wstring& destination);
+// A run's claim on its destination folder: the file "~KS", "R", one
+// hexadecimal digit and ".tmp" there, made new and shared with nobody, held
+// from before the run's first temporary file until the run ends, and removed
+// by the system as soon as it is let go of, also when the process is killed.
+// Another run that finds it held knows that this run's temporary files may
+// be between their close and their move.
+class FolderClaim {
+public:
+    FolderClaim() = default;
+    explicit FolderClaim(const std::wstring& destination);
+    FolderClaim(FolderClaim&&) noexcept = default;
+    FolderClaim& operator=(FolderClaim&&) noexcept = default;
+
+    // Whether it is held: not when the folder may not be written, say.
+    explicit operator bool() const { return static_cast<bool>(file_); }
+    const std::wstring& name() const { return name_; }
+
+private:
+    std::wstring name_;
+    win::UniqueHandle file_;
+};
+
+// Claims destination for this run, and removes the temporary files that runs
+// which ended there left (killed in the middle of a write, or stopped while a
+// virus scanner held the file), with a claim that a crash left behind. While
+// another run holds its claim there, nothing is removed: its temporary file
+// may be closed and about to be moved. Keep the claim until the run ends.
+[[nodiscard]] FolderClaim ClearUnfinishedWrites(const std::wstring& destination);
 
 // The name of a write's temporary file beside a target of that name: "~KS",
 // the number in hexadecimal digits and ".tmp", as many digits as make it as

@@ -114,10 +114,13 @@ bool CanFold() {
 
 }  // namespace
 
-std::uint32_t Crc32(const void* data, std::size_t size) {
+std::uint32_t Crc32(const void* data, std::size_t size) { return Crc32Continued(0, data, size); }
+
+std::uint32_t Crc32Continued(std::uint32_t crc, const void* data, std::size_t size) {
     static const bool canFold = CanFold();
     const auto* bytes = static_cast<const unsigned char*>(data);
-    std::uint32_t crc = 0xFFFFFFFFu;
+    // The running value is kept inverted.
+    crc ^= 0xFFFFFFFFu;
     if (canFold && size >= 64) {
         const std::size_t folded = size & ~std::size_t{15};
         crc = Fold(bytes, folded, crc);

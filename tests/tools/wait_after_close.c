@@ -7,6 +7,11 @@
  *   KORDEX_WAIT_AFTER_CLOSE_OF  the file watched: its path, or the end of it
  *                               after a "/" (e.g. "Kordex/~KS000.tmp")
  *   KORDEX_WAIT_FOR             the Linux path of the marker to wait for
+ *   KORDEX_WAIT_REACHED         optional: the Linux path of a marker that
+ *                               the first close of the watched file, in
+ *                               any process, makes; only that close waits
+ *                               (when two programs write the same file
+ *                               and one of them is to be held)
  *
  * After the real close() of a descriptor of the watched file (under Wine,
  * the wineserver has released the file's sharing by then), the caller waits
@@ -18,6 +23,7 @@
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
+#include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -29,12 +35,14 @@ enum { kMostWaitSeconds = 60 };
 static int (*real_close)(int);
 static const char *watched;
 static const char *marker;
+static const char *reached;
 
 __attribute__((constructor)) static void start(void) {
     real_close = (int (*)(int))dlsym(RTLD_NEXT, "close");
     if (strncmp(program_invocation_short_name, "wineserver", strlen("wineserver")) == 0) return;
     watched = getenv("KORDEX_WAIT_AFTER_CLOSE_OF");
     marker = getenv("KORDEX_WAIT_FOR");
+    reached = getenv("KORDEX_WAIT_REACHED");
     if (!watched || !*watched || !marker || !*marker) watched = marker = NULL;
 }
 
@@ -62,6 +70,16 @@ static const char *program(char *name, size_t size) {
     return name;
 }
 
+/* Whether this close is to wait: every one, or with KORDEX_WAIT_REACHED
+ * only the first anywhere, which makes that marker. */
+static int first_to_arrive(void) {
+    if (!reached || !*reached) return 1;
+    const int made = open(reached, O_WRONLY | O_CREAT | O_EXCL, 0666);
+    if (made < 0) return 0;
+    real_close(made);
+    return 1;
+}
+
 static void wait_for_marker(void) {
     char name[512];
     const struct timespec pause = {0, 1000000};
@@ -84,7 +102,7 @@ int close(int fd) {
     if (!real_close) real_close = (int (*)(int))dlsym(RTLD_NEXT, "close");
     const int watching = watched && is_watched(fd);
     const int result = real_close(fd);
-    if (watching) {
+    if (watching && first_to_arrive()) {
         const int saved = errno;
         wait_for_marker();
         errno = saved;

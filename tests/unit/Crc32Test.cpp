@@ -2,6 +2,7 @@
 
 #include <doctest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -86,6 +87,28 @@ TEST_CASE("every length and alignment gives the same CRC-32 as its definition, w
             CAPTURE(size);
             CHECK(Crc32(data.data() + offset, size) == BitByBit(data.data() + offset, size));
         }
+    }
+}
+
+TEST_CASE("a block taken in pieces, each continuing the last, gives the CRC-32 of the whole block") {
+    std::vector<unsigned char> data(3000);
+    for (size_t i = 0; i < data.size(); ++i) data[i] = static_cast<unsigned char>((i * 2654435761u) >> 11);
+    const std::uint32_t whole = BitByBit(data.data(), data.size());
+    // Two pieces split anywhere: either side may be empty, short of the
+    // folding's 64 bytes, or long enough for it.
+    for (size_t split = 0; split <= data.size(); split += (split < 200 ? 1 : 97)) {
+        CAPTURE(split);
+        const std::uint32_t first = Crc32Continued(0, data.data(), split);
+        CHECK(first == BitByBit(data.data(), split));
+        CHECK(Crc32Continued(first, data.data() + split, data.size() - split) == whole);
+    }
+    // Many pieces of one size, the last one shorter.
+    for (size_t piece : {size_t{1}, size_t{7}, size_t{64}, size_t{100}, size_t{1024}}) {
+        CAPTURE(piece);
+        std::uint32_t crc = 0;
+        for (size_t done = 0; done < data.size(); done += piece)
+            crc = Crc32Continued(crc, data.data() + done, std::min(piece, data.size() - done));
+        CHECK(crc == whole);
     }
 }
 

@@ -56,7 +56,19 @@ TEST_CASE("the next run clears the temporary files of a killed one, old and new,
     // A folder of such a name is no temporary file.
     REQUIRE(CreateDirectoryW((folder + L"\\~KS001.tmp").c_str(), nullptr));
 
-    ClearUnfinishedWrites(folder);
+    // A claim that a crash left behind is held by nobody.
+    const std::wstring crashed = folder + L"\\~KSR1.tmp";
+    CloseHandle(CreateFileW(crashed.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    REQUIRE(FileExists(crashed));
+
+    {
+        const FolderClaim claim = ClearUnfinishedWrites(folder);
+        REQUIRE(claim);
+        CHECK(claim.name() == L"~KSR0.tmp");
+        CHECK(FileExists(folder + L"\\" + claim.name()));
+    }
+    CHECK_FALSE(FileExists(folder + L"\\~KSR0.tmp"));
+    CHECK_FALSE(FileExists(crashed));
     for (const wchar_t* name : cleared) {
         CAPTURE(std::wstring(name));
         CHECK_FALSE(FileExists(folder + L"\\" + name));
@@ -69,4 +81,31 @@ TEST_CASE("the next run clears the temporary files of a killed one, old and new,
     CHECK(DirectoryExists(folder + L"\\~KS001.tmp"));
     RemoveDirectoryW((folder + L"\\~KS001.tmp").c_str());
     RemoveDirectoryW(folder.c_str());
+}
+
+TEST_CASE("while another run holds its claim on the folder, no temporary file is cleared") {
+    wchar_t temp[MAX_PATH];
+    const std::wstring folder = std::wstring(temp, GetTempPathW(MAX_PATH, temp)) + L"kordex-claim-test";
+    REQUIRE(ForceDirectories(folder));
+    const std::wstring temporary = folder + L"\\~KS000.tmp";
+    {
+        const FolderClaim other = ClearUnfinishedWrites(folder);
+        REQUIRE(other);
+        // The other run's temporary file, closed and not yet moved.
+        CloseHandle(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        REQUIRE(FileExists(temporary));
+
+        const FolderClaim mine = ClearUnfinishedWrites(folder);
+        REQUIRE(mine);
+        CHECK(mine.name() != other.name());
+        CHECK(FileExists(temporary));
+        CHECK(FileExists(folder + L"\\" + other.name()));
+    }
+    // Once that run has ended, its leftover goes with the next run.
+    {
+        const FolderClaim next = ClearUnfinishedWrites(folder);
+        CHECK_FALSE(FileExists(temporary));
+    }
+    CHECK(RemoveDirectoryW(folder.c_str()));
 }
