@@ -195,38 +195,36 @@ void cmdExpectKeyboardCues(Context& ctx, const Step& step) {
     });
 }
 
-// The picture buttons answer this registered message with their greyed flag.
-void cmdExpectGreyed(Context& ctx, const Step& step) {
+namespace {
+
+// A control's yes or no answer to a message: nonzero is yes.
+void expectAnswer(Context& ctx, const Step& step, const std::wstring& what, UINT message, LPARAM lParam) {
     const std::wstring& want = step.args[2].text;
     if (want != L"yes" && want != L"no")
         fail(L"expected yes or no, not " + quote(want));
-    static const UINT query = RegisterWindowMessageW(L"PictureButtonGreyed");
-    expectProperty(ctx, step.args[1], L"greyed", want, [&](HWND hwnd, std::wstring& v) {
-        DWORD_PTR greyed;
-        if (!sendWithTimeout(hwnd, query, 0, 0, ctx.sendBudgetMs(), &greyed)) {
+    expectProperty(ctx, step.args[1], what, want, [&](HWND hwnd, std::wstring& v) {
+        DWORD_PTR answer;
+        if (!sendWithTimeout(hwnd, message, 0, lParam, ctx.sendBudgetMs(), &answer)) {
             v = kNoAnswer;
             return false;
         }
-        v = greyed ? L"yes" : L"no";
+        v = answer ? L"yes" : L"no";
         return true;
     });
+}
+
+}  // namespace
+
+// The picture buttons answer this registered message with their greyed flag.
+void cmdExpectGreyed(Context& ctx, const Step& step) {
+    static const UINT query = RegisterWindowMessageW(L"PictureButtonGreyed");
+    expectAnswer(ctx, step, L"greyed", query, 0);
 }
 
 // What a logoff would meet: the answer to the end-of-session query that
 // Windows sends each top-level window before it ends a session.
 void cmdExpectEndSession(Context& ctx, const Step& step) {
-    const std::wstring& want = step.args[2].text;
-    if (want != L"yes" && want != L"no")
-        fail(L"expected yes or no, not " + quote(want));
-    expectProperty(ctx, step.args[1], L"end of session allowed", want, [&](HWND hwnd, std::wstring& v) {
-        DWORD_PTR allowed;
-        if (!sendWithTimeout(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, ctx.sendBudgetMs(), &allowed)) {
-            v = kNoAnswer;
-            return false;
-        }
-        v = allowed ? L"yes" : L"no";
-        return true;
-    });
+    expectAnswer(ctx, step, L"end of session allowed", WM_QUERYENDSESSION, ENDSESSION_LOGOFF);
 }
 
 void cmdExpectFocus(Context& ctx, const Step& step) {
