@@ -5,8 +5,10 @@
 # refused by 64-bit Windows ("side-by-side configuration is incorrect"), and
 # under Wine gets the 32-bit common controls or silently the old ones.
 #   check-manifests.sh FOLDER...
-# Wine prefixes (bench/) hold Wine's own programs, and the build tests'
-# scratch builds (scratch/) come and go while tests run: neither is searched.
+# Wine prefixes (bench/) hold Wine's own programs, the build tests' scratch
+# builds (scratch/) come and go while tests run, and the benchmark's folder
+# (benchmark/) holds NSIS's installers, whose manifests name any processor:
+# none of them is searched.
 set -euo pipefail
 
 # The manifest's processor for a PE file's machine field.
@@ -21,6 +23,12 @@ print({0x14C: "x86", 0x8664: "amd64"}.get(machine, "machine-%04x" % machine))
 PY
 }
 
+# The folders of a build that hold what is not its own build's output.
+passed_over=(-false)
+for folder in "$@"; do
+  passed_over+=(-o -path "${folder%/}/bench" -o -path "${folder%/}/scratch" -o -path "${folder%/}/benchmark")
+done
+
 checked=0 failed=0
 while IFS= read -r -d '' exe; do
   manifest=$(wrestool -x --raw --type=24 "$exe" 2>/dev/null | tr -d '\0') || true
@@ -34,7 +42,7 @@ while IFS= read -r -d '' exe; do
     echo "FAIL: $exe is for $want, but its manifest names: ${named:-no processor}" >&2
     failed=$((failed + 1))
   fi
-done < <(find "$@" \( -name bench -o -name scratch \) -prune -o -type f -iname '*.exe' -print0)
+done < <(find "$@" \( "${passed_over[@]}" \) -prune -o -type f -iname '*.exe' -print0)
 
 ((checked)) || { echo "FAIL: no exe with a manifest under $*" >&2; exit 1; }
 ((failed == 0))
