@@ -200,6 +200,23 @@ private:
     DWORD bytes_ = 512 << 10;
 };
 
+// Does work(offset, bytes), which answers a system error code, on each piece
+// of `total` bytes in turn, the window painting between them; stops at the
+// first failure and answers it.
+template <typename Work>
+DWORD InPieces(DWORD total, const Work& work, const std::function<void()>& meanwhile) {
+    PieceSize size;
+    for (DWORD done = 0; done < total;) {
+        const DWORD piece = size.Next(total - done);
+        const DWORD start = GetTickCount();
+        if (const DWORD code = work(done, piece)) return code;
+        size.Took(piece, GetTickCount() - start);
+        done += piece;
+        meanwhile();
+    }
+    return ERROR_SUCCESS;
+}
+
 // Whether the item is as the build recorded it: a damaged item must not be
 // installed as if it were the application. Read from the installer's own
 // medium (a CD, a share) as it is checked.
@@ -207,15 +224,13 @@ bool Undamaged(const PayloadItem& item, const win::ResourceBytes& data, const st
     if (item.id < 1 || item.id > static_cast<int>(kPayloadItems)) return false;
     const auto* bytes = static_cast<const BYTE*>(data.data);
     std::uint32_t crc = 0;
-    PieceSize size;
-    for (DWORD done = 0; done < data.size;) {
-        const DWORD piece = size.Next(data.size - done);
-        const DWORD start = GetTickCount();
-        crc = Crc32Continued(crc, bytes + done, piece);
-        size.Took(piece, GetTickCount() - start);
-        done += piece;
-        meanwhile();
-    }
+    InPieces(
+        data.size,
+        [&](DWORD at, DWORD piece) {
+            crc = Crc32Continued(crc, bytes + at, piece);
+            return DWORD{ERROR_SUCCESS};
+        },
+        meanwhile);
     return crc == kPayloadChecksums[item.id - 1];
 }
 
@@ -227,18 +242,16 @@ bool Undamaged(const PayloadItem& item, const win::ResourceBytes& data, const st
 // ignores the flag, could not show it working.
 DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data, const std::function<void()>& meanwhile) {
     const auto* bytes = static_cast<const BYTE*>(data.data);
-    PieceSize size;
-    for (DWORD done = 0; done < data.size;) {
-        const DWORD piece = size.Next(data.size - done);
-        const DWORD start = GetTickCount();
-        DWORD written = 0;
-        if (!WriteFile(file, bytes + done, piece, &written, nullptr)) return GetLastError();
-        if (written != piece) return ERROR_DISK_FULL;
-        if (!FlushFileBuffers(file)) return GetLastError();
-        size.Took(piece, GetTickCount() - start);
-        done += piece;
-        meanwhile();
-    }
+    const DWORD code = InPieces(
+        data.size,
+        [&](DWORD at, DWORD piece) {
+            DWORD written = 0;
+            if (!WriteFile(file, bytes + at, piece, &written, nullptr)) return GetLastError();
+            if (written != piece) return DWORD{ERROR_DISK_FULL};
+            return FlushFileBuffers(file) ? DWORD{ERROR_SUCCESS} : GetLastError();
+        },
+        meanwhile);
+    if (code != ERROR_SUCCESS) return code;
     // An empty item has nothing to flush but its creation.
     if (data.size == 0 && !FlushFileBuffers(file)) return GetLastError();
     return ERROR_SUCCESS;
