@@ -20,10 +20,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TfrmMain mainForm;
         frmMain = &mainForm;
         application.SetMainWindow(mainForm.Handle());
-        // Hidden until the fourth location button shows it.
+        mainForm.Show();
+        // Hidden until the fourth location button shows it. Made once the
+        // main window shows, so that it does not hold up the first look it
+        // has no part in, and before the message loop, so that it is there
+        // before any handler can open it.
         TfrmCDF folderForm(mainForm.Handle());
         frmCDF = &folderForm;
-        mainForm.Show();
         // The shell, which the shortcut and the folder dialog's icons need,
         // loaded once the window is up: later it would lengthen the run.
         win::LoadSystemLibrary(L"shell32.dll");

@@ -22,6 +22,7 @@ unsigned Multiply(unsigned value, unsigned alpha) { return (value * alpha + 127)
 
 Pixel Compose(unsigned a, unsigned r, unsigned g, unsigned b) { return (a << 24) | (r << 16) | (g << 8) | b; }
 
+// A DIB of the pixels, or none where GDI cannot make one.
 win::GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pixels) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -32,7 +33,7 @@ win::GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pix
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     win::GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) win::ThrowLastError(L"Cannot create a picture");
+    if (!bitmap || !bits) return win::GdiObject();
     std::memcpy(bits, pixels.data(), pixels.size() * sizeof(Pixel));
     return bitmap;
 }
@@ -162,12 +163,7 @@ Picture Picture::FromTga(const void* data, std::size_t size) {
 }
 
 Picture::Picture(int width, int height, std::vector<Pixel> colour, std::vector<Pixel> grey)
-    : width_(width),
-      height_(height),
-      colour_(std::move(colour)),
-      grey_(std::move(grey)),
-      colourBitmap_(CreateBitmap(width, height, colour_)),
-      greyBitmap_(CreateBitmap(width, height, grey_)) {}
+    : width_(width), height_(height), colour_(std::move(colour)), grey_(std::move(grey)) {}
 
 Picture Picture::Scaled(int width, int height) const {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
@@ -178,9 +174,12 @@ Picture Picture::Scaled(int width, int height) const {
 }
 
 void Picture::Draw(HDC dc, int x, int y, bool grey, BYTE opacity) const {
+    win::GdiObject& bitmap = grey ? greyBitmap_ : colourBitmap_;
+    if (!bitmap) bitmap = CreateBitmap(width_, height_, grey ? grey_ : colour_);
+    if (!bitmap) return;
     win::MemoryDc source(CreateCompatibleDC(dc));
     if (!source) return;
-    win::SelectedObject selected(source.get(), (grey ? greyBitmap_ : colourBitmap_).get());
+    win::SelectedObject selected(source.get(), bitmap.get());
     BLENDFUNCTION blend{};
     blend.BlendOp = AC_SRC_OVER;
     blend.SourceConstantAlpha = opacity;
