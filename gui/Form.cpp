@@ -83,8 +83,11 @@ std::vector<size_t> CreationOrder(const ControlDescription* controls, size_t cou
     return order;
 }
 
-int TextWidth(HWND control, HFONT font, const wchar_t* text) {
-    const win::WindowDc dc(control);
+// Measured in a memory context of the screen's: the same extent as in the
+// control's own, which a window not yet shown would have to be given first.
+int TextWidth(HFONT font, const wchar_t* text) {
+    const win::MemoryDc dc(CreateCompatibleDC(nullptr));
+    if (!dc) win::ThrowLastError(L"Cannot measure a caption");
     const win::SelectedObject selected(dc.get(), font);
     SIZE size{};
     GetTextExtentPoint32W(dc.get(), text, static_cast<int>(std::wcslen(text)), &size);
@@ -234,7 +237,7 @@ HWND FormBase::CreateControl(const ControlDescription& control, const ControlDes
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
     if (control.options & kWidthFollowsText) {
-        SetWindowPos(window, nullptr, 0, 0, TextWidth(window, font, control.text), Scale(at.height, dpi_),
+        SetWindowPos(window, nullptr, 0, 0, TextWidth(font, control.text), Scale(at.height, dpi_),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (control.options & kTransparent) transparent_.push_back(window);
