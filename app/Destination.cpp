@@ -6,7 +6,6 @@
 #include "app/mainwindow.h"
 #include "gui/PictureButton.h"
 #include "win/Error.h"
-#include "win/Paths.h"
 
 void TfrmMain::ShowDestination(const std::wstring& destination) {
     SetWindowTextW(lblDestinationDir, destination.c_str());
@@ -18,7 +17,7 @@ void TfrmMain::CheckDestination(const std::wstring& path) {
     // run must write where this check looked. A path that cannot be
     // resolved leaves none, and Install refuses.
     installerState.ResolvedDestination.clear();
-    const std::wstring folder = path.empty() ? path : win::WithoutTrailingSeparator(win::FullPath(path));
+    const std::wstring folder = path.empty() ? path : ResolvedFolder(path);
     installerState.ResolvedDestination = folder;
     // A failed creation is not reported here: the access check then fails.
     if (!DirectoryExists(folder)) ForceDirectories(folder);

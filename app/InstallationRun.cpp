@@ -4,7 +4,6 @@
 #include "app/Payload.h"
 #include "app/mainwindow.h"
 #include "gui/Application.h"
-#include "win/Paths.h"
 #include "win/ShutdownBlock.h"
 
 #include <functional>
@@ -70,9 +69,8 @@ void TfrmMain::btnInstallClick() {
     // Where the last check looked; the log shows the destination as chosen.
     // An error that ended the probe after it chose the destination left it
     // unchecked: then it means the folder it names now.
-    const std::wstring destination = installerState.ResolvedDestination.empty()
-                                         ? win::WithoutTrailingSeparator(win::FullPath(chosen))
-                                         : installerState.ResolvedDestination;
+    const std::wstring destination =
+        installerState.ResolvedDestination.empty() ? ResolvedFolder(chosen) : installerState.ResolvedDestination;
     const RunningScope running(running_);
     const win::ShutdownBlockReason logoffWaits(Handle(), kRunInProgress);
     // The log's writes are gathered and shown as each step starts (and

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 const PayloadItem kKordexExe{1, L"kordex.exe"};
@@ -34,14 +35,15 @@ const wchar_t kEarlierPrefix[] = L"~KORdexSetup-";
 constexpr unsigned kNameAttempts = 16;
 // A run's claim on its folder (FolderClaim): prefix, one digit, ".tmp".
 const wchar_t kClaimPrefix[] = L"~KSR";
-constexpr size_t kClaimLength = std::size(kClaimPrefix) - 1 + 1 + kExtensionLength;
+constexpr size_t kClaimPrefixLength = std::size(kClaimPrefix) - 1;
+
+std::wstring ClaimName(wchar_t digit) { return kClaimPrefix + std::wstring(1, digit) + kTemporaryExtension; }
 
 bool IsClaimName(const std::wstring& name) {
-    if (name.size() != kClaimLength) return false;
-    const wchar_t digit = name[kPrefixLength + 1];
-    return name.compare(0, kPrefixLength + 1, kClaimPrefix) == 0 &&
-           std::find(std::begin(kHexDigits), std::end(kHexDigits) - 1, digit) != std::end(kHexDigits) - 1 &&
-           name.compare(kClaimLength - kExtensionLength, kExtensionLength, kTemporaryExtension) == 0;
+    return name.size() == kClaimPrefixLength + 1 + kExtensionLength &&
+           name.compare(0, kClaimPrefixLength, kClaimPrefix) == 0 &&
+           std::wstring_view(kHexDigits).find(name[kClaimPrefixLength]) != std::wstring_view::npos &&
+           name.compare(kClaimPrefixLength + 1, kExtensionLength, kTemporaryExtension) == 0;
 }
 
 // The files (not folders) in folder that match the pattern and whose names
@@ -282,7 +284,7 @@ void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
 
 FolderClaim::FolderClaim(const std::wstring& destination) {
     for (unsigned number = 0; number < kNameAttempts; ++number) {
-        const std::wstring name = kClaimPrefix + std::wstring(1, kHexDigits[number]) + kTemporaryExtension;
+        const std::wstring name = ClaimName(kHexDigits[number]);
         file_.reset(CreateFileW((destination + L"\\" + name).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
         if (file_) {
@@ -302,7 +304,7 @@ FolderClaim ClearUnfinishedWrites(const std::wstring& destination) {
     // here has its claim in the folder below, held while the file is there.
     const std::vector<std::wstring> leftovers = FilesNamed(destination, L"~*", IsTemporaryName);
     bool alone = static_cast<bool>(claim);
-    for (const std::wstring& name : FilesNamed(destination, L"~KSR?.tmp", IsClaimName)) {
+    for (const std::wstring& name : FilesNamed(destination, ClaimName(L'?').c_str(), IsClaimName)) {
         if (name == claim.name()) continue;
         // Held, by a run in progress, it cannot be removed; a crash's is.
         const std::wstring path = destination + L"\\" + name;

@@ -16,13 +16,14 @@ int ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned
 }
 
 int AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
-    // By message range, so that input posted by other programs goes too.
+    // By message range, so that input posted by other programs goes too:
+    // keys, the mouse over the client areas and over the frames.
+    const UINT kInput[][2] = {
+        {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-    }
-    while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-    }
-    while (PeekMessageW(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
+    for (const auto& range : kInput) {
+        while (PeekMessageW(&msg, nullptr, range[0], range[1], PM_REMOVE)) {
+        }
     }
     return ShowMessageBox(text, title, flags);
 }

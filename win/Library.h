@@ -22,4 +22,13 @@ bool FindProcedure(HMODULE module, const char* name, Function& function) {
     return function != nullptr;
 }
 
+// The function of that name in system-folder\library (loaded as
+// LoadSystemLibrary loads it), or nullptr where this Windows lacks either.
+template <typename Function>
+Function SystemFunction(const wchar_t* library, const char* name) {
+    Function function = nullptr;
+    FindProcedure(LoadSystemLibrary(library), name, function);
+    return function;
+}
+
 }  // namespace win

@@ -4,26 +4,16 @@
 
 namespace win {
 
-namespace {
-
-// user32 is imported, so it is loaded from the system folder already; the
-// two functions came with Vista and are looked up by name.
-template <typename Function>
-Function User32Function(const char* name) {
-    Function function = nullptr;
-    FindProcedure(GetModuleHandleW(L"user32.dll"), name, function);
-    return function;
-}
-
-}  // namespace
-
+// The two functions came with Vista: looked up by name.
 ShutdownBlockReason::ShutdownBlockReason(HWND window, const wchar_t* reason) : window_(window), created_(false) {
-    static const auto create = User32Function<decltype(&::ShutdownBlockReasonCreate)>("ShutdownBlockReasonCreate");
+    static const auto create =
+        SystemFunction<decltype(&::ShutdownBlockReasonCreate)>(L"user32.dll", "ShutdownBlockReasonCreate");
     created_ = create && create(window_, reason);
 }
 
 ShutdownBlockReason::~ShutdownBlockReason() {
-    static const auto destroy = User32Function<decltype(&::ShutdownBlockReasonDestroy)>("ShutdownBlockReasonDestroy");
+    static const auto destroy =
+        SystemFunction<decltype(&::ShutdownBlockReasonDestroy)>(L"user32.dll", "ShutdownBlockReasonDestroy");
     if (created_ && destroy) destroy(window_);
 }
 

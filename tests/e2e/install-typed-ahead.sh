@@ -42,8 +42,8 @@ for row in "${rows[@]}"; do
   echo "the user's database" >"$kordex/datacore.kdx"
   cp "$kordex/datacore.kdx" "$prefix/datacore.before"
   trace=$prefix/strace.log
-  # Wine looks the database up through the drive's link in the prefix.
-
+  # The installer stops at its first look at the database, by either path:
+  # Wine looks it up through the drive's link in the prefix.
   {
     cat <<'SCRIPT'
 start ${INSTALLER}
