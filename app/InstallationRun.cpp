@@ -51,10 +51,9 @@ void TfrmMain::CreateFolderStep(const std::wstring& text, const std::wstring& fo
     log_->Append(entry, DirectoryExists(folder) ? kOk : kFailed);
 }
 
-void TfrmMain::WriteItemStep(const PayloadItem& item, const std::wstring& destination,
-                             gui::PaintPump& paintPump) {
+void TfrmMain::WriteItemStep(const PayloadItem& item, PayloadWriter& writer) {
     const size_t entry = StartStep(std::wstring(L"> ") + item.fileName + L" file másolása...");
-    WritePayloadItem(item, destination, std::ref(paintPump));
+    writer.Write(item);
     log_->Append(entry, kOk);
 }
 
@@ -68,9 +67,10 @@ void TfrmMain::btnInstallClick() {
     }
     // Where the last check looked; the log shows the destination as chosen.
     // An error that ended the probe after it chose the destination left it
-    // unchecked: then it means the folder it names now.
-    const std::wstring destination =
-        installerState.ResolvedDestination.empty() ? ResolvedFolder(chosen) : installerState.ResolvedDestination;
+    // unchecked: then it means the folder it names now, and leaving opens the
+    // release notes there too.
+    if (installerState.ResolvedDestination.empty()) installerState.ResolvedDestination = ResolvedFolder(chosen);
+    const std::wstring destination = installerState.ResolvedDestination;
     const RunningScope running(running_);
     const win::ShutdownBlockReason logoffWaits(Handle(), kRunInProgress);
     // The log's writes are gathered and shown as each step starts (and
@@ -78,6 +78,7 @@ void TfrmMain::btnInstallClick() {
     const ProgressLog::Batch batch(*log_);
     // Between the pieces of the items' writes the window paints.
     gui::PaintPump paintPump(kReadMessagesEveryMs);
+    PayloadWriter writer(destination, std::ref(paintPump));
 
     for (HWND button : {btnDefault, btnDocuments, btnDesktop, btnBrowse}) EnableWindow(button, FALSE);
     if (waitingEntry_) log_->Append(*waitingEntry_, kOk);
@@ -92,11 +93,11 @@ void TfrmMain::btnInstallClick() {
     CreateFolderStep(L"> [excel] mappa létrehozása...", destination + L"\\excel");
     CreateFolderStep(L"> [xml] mappa létrehozása...", destination + L"\\xml");
 
-    WriteItemStep(kKordexExe, destination, paintPump);
+    WriteItemStep(kKordexExe, writer);
 
     const size_t databaseEntry = StartStep(L"> datacore.kdx file másolása...");
     if (!PayloadFileExists(kDatacore, destination)) {
-        WritePayloadItem(kDatacore, destination, std::ref(paintPump));
+        writer.Write(kDatacore);
         log_->Append(databaseEntry, kOk);
     } else if (AskMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
                              L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
@@ -105,15 +106,15 @@ void TfrmMain::btnInstallClick() {
         // keys typed while the run was busy are thrown away before the box
         // opens, so a hurried "I" (Igen) or Y meant for nothing does not
         // answer a question the user has not read.
-        WritePayloadItem(kDatacore, destination, std::ref(paintPump));
+        writer.Write(kDatacore);
         log_->Append(databaseEntry, L"FELÜLÍRVA");
     } else {
         log_->Append(databaseEntry, L"KIHAGYVA");
     }
 
-    WriteItemStep(kLibeay32, destination, paintPump);
-    WriteItemStep(kSsleay32, destination, paintPump);
-    WriteItemStep(kReleaseNotes, destination, paintPump);
+    WriteItemStep(kLibeay32, writer);
+    WriteItemStep(kSsleay32, writer);
+    WriteItemStep(kReleaseNotes, writer);
 
     const size_t shortcutEntry = StartStep(L"> parancsfile létrehozása az asztalon...");
     fslDT.SetLinkTarget(destination + L"\\kordex.exe");

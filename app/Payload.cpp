@@ -174,40 +174,11 @@ DWORD MoveIntoPlace(const std::wstring& temporary, const std::wstring& target,
         [](DWORD code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED; }, meanwhile);
 }
 
-// The long work on an item (checking it, writing it, flushing it) goes in
-// pieces, and the window reads its messages between them: Windows marks a
-// window that reads none for 5 s "Not Responding". A piece is as large as
-// takes about a quarter of a second at the speed the last one went, so that
-// on a disk or medium of 1 MB/s (a USB 1.1 port, a slow SD card, a share
-// over Wi-Fi) the window answers well within a second, and a fast one is
-// not slowed by many small pieces: each flush costs a few milliseconds of
-// its own there.
-class PieceSize {
-public:
-    DWORD Next(DWORD left) const { return std::min(bytes_, left); }
-    void Took(DWORD bytes, DWORD ms) {
-        // Grows at most fourfold a piece: a fast piece may be one the tick
-        // count could not see.
-        const DWORD64 aimed = DWORD64{bytes} * kAimMs / std::max<DWORD>(ms, 1);
-        const DWORD64 most = std::max<DWORD64>(kLeastBytes, std::min<DWORD64>(4 * DWORD64{bytes}, kMostBytes));
-        bytes_ = static_cast<DWORD>(std::clamp<DWORD64>(aimed, kLeastBytes, most));
-    }
-
-private:
-    static constexpr DWORD kAimMs = 250;
-    static constexpr DWORD kLeastBytes = 64 << 10;
-    static constexpr DWORD kMostBytes = 8 << 20;
-    // Half a second at 1 MB/s, before any piece has gone: the smaller
-    // items go in one piece or two.
-    DWORD bytes_ = 512 << 10;
-};
-
 // Does work(offset, bytes), which answers a system error code, on each piece
 // of `total` bytes in turn, the window painting between them; stops at the
 // first failure and answers it.
 template <typename Work>
-DWORD InPieces(DWORD total, const Work& work, const std::function<void()>& meanwhile) {
-    PieceSize size;
+DWORD InPieces(DWORD total, PieceSize& size, const Work& work, const std::function<void()>& meanwhile) {
     for (DWORD done = 0; done < total;) {
         const DWORD piece = size.Next(total - done);
         const DWORD start = GetTickCount();
@@ -222,12 +193,13 @@ DWORD InPieces(DWORD total, const Work& work, const std::function<void()>& meanw
 // Whether the item is as the build recorded it: a damaged item must not be
 // installed as if it were the application. Read from the installer's own
 // medium (a CD, a share) as it is checked.
-bool Undamaged(const PayloadItem& item, const win::ResourceBytes& data, const std::function<void()>& meanwhile) {
+bool Undamaged(const PayloadItem& item, const win::ResourceBytes& data, PieceSize& size,
+               const std::function<void()>& meanwhile) {
     if (item.id < 1 || item.id > static_cast<int>(kPayloadItems)) return false;
     const auto* bytes = static_cast<const BYTE*>(data.data);
     std::uint32_t crc = 0;
     InPieces(
-        data.size,
+        data.size, size,
         [&](DWORD at, DWORD piece) {
             crc = Crc32Continued(crc, bytes + at, piece);
             return DWORD{ERROR_SUCCESS};
@@ -242,10 +214,11 @@ bool Undamaged(const PayloadItem& item, const win::ResourceBytes& data, const st
 // piece is flushed on its own. Writing through the cache instead was no
 // cheaper on a fast disk (measured with Linux's O_DSYNC), and Wine, which
 // ignores the flag, could not show it working.
-DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data, const std::function<void()>& meanwhile) {
+DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data, PieceSize& size,
+                   const std::function<void()>& meanwhile) {
     const auto* bytes = static_cast<const BYTE*>(data.data);
     const DWORD code = InPieces(
-        data.size,
+        data.size, size,
         [&](DWORD at, DWORD piece) {
             DWORD written = 0;
             if (!WriteFile(file, bytes + at, piece, &written, nullptr)) return GetLastError();
@@ -261,24 +234,23 @@ DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data, const std::funct
 
 }  // namespace
 
-void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
-                      const std::function<void()>& meanwhile) {
+void PayloadWriter::Write(const PayloadItem& item) {
     const win::ResourceBytes data = Locate(item);
-    if (!Undamaged(item, data, meanwhile)) {
+    if (!Undamaged(item, data, checking_, meanwhile_)) {
         throw win::Error(L"Payload item " + win::Decimal(item.id) + L" (" + item.fileName +
                          L") is damaged; nothing of it was written");
     }
 
     // The item goes into a temporary file beside its target and replaces the
     // target in one step: a failure or a kill leaves the earlier file whole.
-    const std::wstring target = TargetPath(item, destination);
-    CheckReplaceable(target, meanwhile);
-    TemporaryFile temporary(destination, item, target);
-    if (const DWORD code = WriteDurably(temporary.handle(), data, meanwhile)) ThrowCannotWrite(target, code);
+    const std::wstring target = TargetPath(item, destination_);
+    CheckReplaceable(target, meanwhile_);
+    TemporaryFile temporary(destination_, item, target);
+    if (const DWORD code = WriteDurably(temporary.handle(), data, writing_, meanwhile_)) ThrowCannotWrite(target, code);
     temporary.Close();
     // A move that fails leaves the target as it was; the temporary file goes
     // now, or, while the scanner still holds it, with the next run.
-    if (const DWORD code = MoveIntoPlace(temporary.path(), target, meanwhile)) ThrowCannotCreate(target, code);
+    if (const DWORD code = MoveIntoPlace(temporary.path(), target, meanwhile_)) ThrowCannotCreate(target, code);
     temporary.Forget();
 }
 
@@ -306,7 +278,11 @@ FolderClaim ClearUnfinishedWrites(const std::wstring& destination) {
     bool alone = static_cast<bool>(claim);
     for (const std::wstring& name : FilesNamed(destination, ClaimName(L'?').c_str(), IsClaimName)) {
         if (name == claim.name()) continue;
-        // Held, by a run in progress, it cannot be removed; a crash's is.
+        // Held, by a run in progress, it cannot be removed; a crash's is. One
+        // that may not be removed for another reason (being deleted as its
+        // run ends, or another user's that this user may not delete, whose
+        // run may still be going) keeps the leftovers too: they cost a later
+        // run nothing, and a temporary file removed under a run is lost work.
         const std::wstring path = destination + L"\\" + name;
         if (!DeleteFileW(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) alone = false;
     }

@@ -2,6 +2,7 @@
 // executable as raw-data resources and written into the destination folder.
 #pragma once
 
+#include "app/PieceSize.h"
 #include "win/Handles.h"
 
 #include <cstddef>
@@ -26,22 +27,37 @@ extern const PayloadItem kLibeay32;
 extern const PayloadItem kSsleay32;
 extern const PayloadItem kReleaseNotes;
 
-// Writes the item as destination\fileName, replacing any earlier file in one
-// step: the item is checked against its CRC-32, its bytes go unchanged,
-// straight from the executable's image, into a temporary file beside the
-// target, each piece flushed as it is written, and the temporary file is
-// then moved over the target. An earlier file or a temporary one that
-// another program reads for a moment (a virus scanner, an indexer) is
-// waited for, up to six seconds each. The pieces of the check and of the
-// write take about a quarter of a second each; between them and the tries,
-// meanwhile lets the caller's window paint. On any failure the target stays
-// exactly as it was and the temporary file is removed (one that a scanner
-// still holds, by the next run). Raises "Resource <id> not found", "Cannot
-// create file "<target>". <reason>" (the target is read-only, in use or
-// cannot be made), "Cannot write file "<target>". <reason>" (a full disk),
-// or the damaged-item error.
-void WritePayloadItem(const PayloadItem& item, const std::wstring& destination,
-                      const std::function<void()>& meanwhile);
+// Writes a run's items into its destination folder. What the first items
+// teach of the two media (the installer's own, read as each item is
+// checked, and the destination, written and flushed) sizes the pieces of
+// the later ones.
+class PayloadWriter {
+public:
+    PayloadWriter(std::wstring destination, std::function<void()> meanwhile)
+        : destination_(std::move(destination)), meanwhile_(std::move(meanwhile)) {}
+
+    // Writes the item as destination\fileName, replacing any earlier file in
+    // one step: the item is checked against its CRC-32, its bytes go
+    // unchanged, straight from the executable's image, into a temporary file
+    // beside the target, each piece flushed as it is written, and the
+    // temporary file is then moved over the target. An earlier file or a
+    // temporary one that another program reads for a moment (a virus
+    // scanner, an indexer) is waited for, up to six seconds each. The check
+    // and the write go in pieces (PieceSize); between them and the tries,
+    // meanwhile lets the caller's window paint. On any failure the target
+    // stays exactly as it was and the temporary file is removed (one that a
+    // scanner still holds, by the next run). Raises "Resource <id> not
+    // found", "Cannot create file "<target>". <reason>" (the target is
+    // read-only, in use or cannot be made), "Cannot write file "<target>".
+    // <reason>" (a full disk), or the damaged-item error.
+    void Write(const PayloadItem& item);
+
+private:
+    std::wstring destination_;
+    std::function<void()> meanwhile_;
+    PieceSize checking_;
+    PieceSize writing_;
+};
 
 // A run's claim on its destination folder: the file "~KS", "R", one
 // hexadecimal digit and ".tmp" there, made new and shared with nobody, held

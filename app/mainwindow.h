@@ -13,9 +13,7 @@
 #include <string>
 
 struct PayloadItem;
-namespace gui {
-class PaintPump;
-}
+class PayloadWriter;
 
 // The one record of paths and progress; every field starts empty.
 struct InstallerState {
@@ -120,7 +118,7 @@ private:
     // before its work starts.
     size_t StartStep(const std::wstring& text);
     void CreateFolderStep(const std::wstring& text, const std::wstring& folder);
-    void WriteItemStep(const PayloadItem& item, const std::wstring& destination, gui::PaintPump& paintPump);
+    void WriteItemStep(const PayloadItem& item, PayloadWriter& writer);
 
     std::unique_ptr<ProgressLog> log_;
     // The "> várakozás a felhasználóra..." entry of the last destination check.

@@ -1,6 +1,7 @@
 #include "gui/Application.h"
 
 #include "gui/MessageBox.h"
+#include "gui/MessageQueue.h"
 #include "win/CommonControls.h"
 #include "win/Error.h"
 
@@ -77,7 +78,7 @@ void PaintPump::operator()() {
     // going.
     constexpr int kMostPaints = 64;
     MSG msg;
-    for (int i = 0; i < kMostPaints && PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+    for (int i = 0; i < kMostPaints && TakeMessage(msg, WM_PAINT, WM_PAINT); ++i)
         DispatchMessageW(&msg);
     last_ = GetTickCount();
 }

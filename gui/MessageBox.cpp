@@ -1,6 +1,7 @@
 #include "gui/MessageBox.h"
 
 #include "gui/Application.h"
+#include "gui/MessageQueue.h"
 
 #include <windows.h>
 
@@ -16,15 +17,7 @@ int ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned
 }
 
 int AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
-    // By message range, so that input posted by other programs goes too:
-    // keys, the mouse over the client areas and over the frames.
-    const UINT kInput[][2] = {
-        {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
-    MSG msg;
-    for (const auto& range : kInput) {
-        while (PeekMessageW(&msg, nullptr, range[0], range[1], PM_REMOVE)) {
-        }
-    }
+    DiscardTypedAheadInput();
     return ShowMessageBox(text, title, flags);
 }
 
@@ -34,6 +27,9 @@ std::wstring WithFullStop(std::wstring message) {
 }
 
 void ShowErrorBox(const std::wstring& title, const std::wstring& message) {
+    // An Enter or a Space typed while the work waited must not close the
+    // error before anyone has read it.
+    DiscardTypedAheadInput();
     ShowMessageBox(WithFullStop(message), title, MB_OK | MB_ICONERROR);
 }
 

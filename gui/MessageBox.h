@@ -20,6 +20,7 @@ int AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned 
 std::wstring WithFullStop(std::wstring message);
 
 // The box for an error that no handler caught: error icon, one OK button.
+// Like a question, it throws away the input that was waiting before it opened.
 void ShowErrorBox(const std::wstring& title, const std::wstring& message);
 
 }  // namespace gui
