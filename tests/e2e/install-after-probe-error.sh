@@ -5,7 +5,8 @@
 # chosen, so Install refuses to run and writes nothing (the files would
 # otherwise land in the root of the drive); a "Personal" folder stored as a
 # number ends it after the destination C:\Kordex was chosen (but before it
-# is shown), and Install installs there.
+# is shown), and Install installs there; leaving then opens the release
+# notes of C:\Kordex, not a stranger's olvass_el.txt in the root of the drive.
 source "$(dirname "$0")/lib.sh"
 
 # the value stored as a number; what Install does
@@ -18,6 +19,8 @@ for row in "${rows[@]}"; do
   prefix=$(e2e_prefix root "$outcome")
   e2e_registry "$prefix" "$setting=1"
   kordex=$(e2e_c "$prefix" 'C:\Kordex')
+  # A stranger's file where the notes would be looked for without a destination.
+  [[ $outcome == refused ]] || echo "Egy idegen jegyzete" >"$(e2e_c "$prefix" 'C:\olvass_el.txt')"
 
   {
     cat <<'SCRIPT'
@@ -44,7 +47,16 @@ SCRIPT
     else
       # The installation's log, but the probe's entry alone before the run's.
       e2e_install_log 'C:\Kordex' | sed -e '2s/:.*"$/: "/' -e '3,4d'
-      echo 'expect-visible #1003 no'
+      # Notepad's edit control has no ID of its own.
+      cat <<'SCRIPT'
+expect-visible #1003 no
+click #1002
+wait-exit 0
+start ${TOOLS}\desktop.exe windows Notepad "olvass_el.txt - Notepad"
+wait-exit 0
+start ${TOOLS}\desktop.exe edit-starts "olvass_el.txt - Notepad" 0 "KORdex 1.2"
+wait-exit 0
+SCRIPT
     fi
   } | e2e_drive "$prefix" VALUE="$value"
 

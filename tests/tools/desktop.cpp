@@ -8,6 +8,8 @@
 //   desktop.exe no-process IMAGE          no process of this image name runs
 //   desktop.exe edit-lines CAPTION ID N   the edit control ID of the window
 //                                          CAPTION shows N lines (wrapped ones too)
+//   desktop.exe edit-starts CAPTION ID TEXT the edit control ID of the window
+//                                          CAPTION shows a text that starts with TEXT
 //   desktop.exe click CAPTION ID          posts a click to control ID of the
 //                                          window CAPTION, waits for its program
 //                                          to end and exits with its exit code
@@ -148,6 +150,23 @@ int EditLines(const std::wstring& caption, int id, int lines) {
     return held ? 0 : 1;
 }
 
+int EditStarts(const std::wstring& caption, int id, const std::wstring& start) {
+    const bool held = WaitFor(L"#" + std::to_wstring(id) + L" starting with \"" + start + L"\"", [&](std::wstring& found) {
+        HWND edit = FindControl(caption, id, found);
+        if (!edit) return false;
+        wchar_t text[256] = {};
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutW(edit, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000,
+                                 &length)) {
+            found = L"no answer";
+            return false;
+        }
+        found = L"\"" + std::wstring(text, length) + L"\"";
+        return std::wstring(text, length).compare(0, start.size(), start) == 0;
+    });
+    return held ? 0 : 1;
+}
+
 int Click(const std::wstring& caption, int id) {
     HWND control = nullptr;
     if (!WaitFor(L"control #" + std::to_wstring(id) + L" in \"" + caption + L"\"", [&](std::wstring& found) {
@@ -174,7 +193,8 @@ int Click(const std::wstring& caption, int id) {
 }
 
 int Usage() {
-    Print(L"usage: desktop windows CLASS [TITLE...] | no-process IMAGE | edit-lines CAPTION ID N | click CAPTION ID");
+    Print(L"usage: desktop windows CLASS [TITLE...] | no-process IMAGE | edit-lines CAPTION ID N | edit-starts CAPTION ID TEXT | "
+          L"click CAPTION ID");
     return 2;
 }
 
@@ -188,6 +208,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"windows") return Windows(argv[2], std::vector<std::wstring>(argv + 3, argv + argc));
     if (command == L"no-process" && argc == 3) return NoProcess(argv[2]);
     if (command == L"edit-lines" && argc == 5) return EditLines(argv[2], _wtoi(argv[3]), _wtoi(argv[4]));
+    if (command == L"edit-starts" && argc == 5) return EditStarts(argv[2], _wtoi(argv[3]), argv[4]);
     if (command == L"click" && argc == 4) return Click(argv[2], _wtoi(argv[3]));
     return Usage();
 }
