@@ -236,6 +236,10 @@ DWORD WriteDurably(HANDLE file, const win::ResourceBytes& data, PieceSize& size,
 
 void PayloadWriter::Write(const PayloadItem& item) {
     const win::ResourceBytes data = Locate(item);
+    // A target that cannot be replaced is found before the item is read from
+    // the installer's medium, which on a CD or a share takes a while.
+    const std::wstring target = TargetPath(item, destination_);
+    CheckReplaceable(target, meanwhile_);
     if (!Undamaged(item, data, checking_, meanwhile_)) {
         throw win::Error(L"Payload item " + win::Decimal(item.id) + L" (" + item.fileName +
                          L") is damaged; nothing of it was written");
@@ -243,8 +247,6 @@ void PayloadWriter::Write(const PayloadItem& item) {
 
     // The item goes into a temporary file beside its target and replaces the
     // target in one step: a failure or a kill leaves the earlier file whole.
-    const std::wstring target = TargetPath(item, destination_);
-    CheckReplaceable(target, meanwhile_);
     TemporaryFile temporary(destination_, item, target);
     if (const DWORD code = WriteDurably(temporary.handle(), data, writing_, meanwhile_)) ThrowCannotWrite(target, code);
     temporary.Close();

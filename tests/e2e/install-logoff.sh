@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A logoff or shutdown waits for the run: Windows asks each window first
-# (the end-of-session query), and while the run is in progress the installer
-# answers no; ended halfway, the run would leave the folder half old, half
+# A logoff or shutdown does not end the run halfway: Windows asks each
+# window first (the end-of-session query), and while the run is in progress
+# the installer answers no (XP then cancels the logoff; Vista and 7 let the
+# user force it); ended halfway, the run would leave the folder half old, half
 # new, without a shortcut. Idle it never holds the session up: before the
 # run, after it, once an error has ended it (its error box still open), and
 # while the Exit question is open. (Windows Vista and 7 also show a reason
