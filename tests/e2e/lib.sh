@@ -273,3 +273,13 @@ e2e_install_log() {
   printf '  "%s"\n' "> parancsfile létrehozása az asztalon...OK" "" "Telepítés befejezve, kattints a Kilépés gombra"
   echo end
 }
+
+# A system colour of a prefix as RRGGBB, as its programs' GetSysColor gives
+# it (Control Panel\Colors, e.g. ButtonHilight): `e2e_sys_colour PREFIX NAME`.
+e2e_sys_colour() {
+  local line
+  line=$(e2e_run "$1" reg query 'HKCU\Control Panel\Colors' /v "$2" | tr -d '\r' | grep -w "$2") ||
+    e2e_fail "the prefix has no system colour $2"
+  # "    ButtonHilight    REG_SZ    255 255 255"
+  printf '%02X%02X%02X\n' ${line##*REG_SZ}
+}

@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "failure.h"
 #include "input.h"
+#include "probe.h"
 #include "text.h"
 
 #include <cwchar>
@@ -161,6 +162,24 @@ void cmdMouseClick(Context& ctx, const Step& step) {
 }
 
 void cmdHover(Context& ctx, const Step& step) { movePointerOrFail(ctx, visibleCentre(ctx, step.args[1])); }
+
+void cmdMouseDown(Context& ctx, const Step& step) {
+    movePointerOrFail(ctx, visibleCentre(ctx, step.args[1]));
+    pressLeft(true);
+}
+
+void cmdMouseUp(Context&, const Step&) { pressLeft(false); }
+
+void cmdSyncInput(Context& ctx, const Step&) {
+    HWND window = ctx.currentWindow();
+    waitFor(ctx, L"the real input sent so far handled by " + describeWindow(window), [&](std::wstring& found) {
+        ProbeReply reply{};
+        if (!probeWindow(window, ProbeInput, ctx.sendBudgetMs(), reply, found))
+            return false;
+        found = L"input still queued";
+        return !reply.inputPending;
+    });
+}
 
 void cmdHoverAway(Context& ctx, const Step&) {
     RECT window{};

@@ -16,6 +16,9 @@ const Command kCommands[] = {
     {L"mouse-click", L"CTRL", 1, 1, false, cmdMouseClick},
     {L"hover", L"CTRL", 1, 1, false, cmdHover},
     {L"hover-away", L"", 0, 0, false, cmdHoverAway},
+    {L"mouse-down", L"CTRL", 1, 1, false, cmdMouseDown},
+    {L"mouse-up", L"", 0, 0, false, cmdMouseUp},
+    {L"sync-input", L"", 0, 0, false, cmdSyncInput},
     {L"key", L"KEY...", 1, -1, false, cmdKey},
     {L"settext", L"CTRL TEXT", 2, 2, false, cmdSetText},
     {L"close", L"", 0, 0, false, cmdClose},
@@ -53,7 +56,7 @@ const Command kCommands[] = {
     {L"expect-item-height", L"CTRL PIXELS", 2, 2, false, cmdExpectItemHeight},
     {L"expect-accessible", L"CTRL role|name|state|shortcut|default-action VALUE", 3, 3, false, cmdExpectAccessible},
     {L"do-default-action", L"CTRL [refused]", 1, 2, false, cmdDoDefaultAction},
-    {L"shot", L"FILE", 1, 1, false, cmdShot},
+    {L"shot", L"FILE [CTRL]", 1, 2, false, cmdShot},
     {L"shot-screen", L"FILE", 1, 1, false, cmdShotScreen},
 };
 

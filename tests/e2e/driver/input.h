@@ -14,3 +14,5 @@ void sendChord(const std::vector<WORD>& keys);
 // Moves the pointer with a real move event; false if it did not get there.
 bool movePointer(POINT to);
 void clickLeft();
+// The left button alone pressed or released, e.g. to hold a button down.
+void pressLeft(bool down);

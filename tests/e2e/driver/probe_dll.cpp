@@ -35,6 +35,10 @@ void answer(HWND hwnd, WPARAM query, DWORD driverId) {
             reply->hasFont = font && GetObjectW(font, sizeof reply->font, &reply->font) != 0;
         } else if (query == ProbeIcon) {
             reply->icon = iconKind(hwnd);
+        } else if (query == ProbeInput) {
+            // Asked from a sent message: the thread is between messages, so any
+            // input it has taken from its queue has been handled.
+            reply->inputPending = HIWORD(GetQueueStatus(QS_INPUT)) != 0;
         }
         InterlockedExchange(&reply->answered, 1);
         UnmapViewOfFile(reply);

@@ -10,7 +10,7 @@
 #define PROBE_MAPPING_PREFIX L"KORdexDriverProbe-"  // + driver's process ID: shared memory with a ProbeReply
 #define PROBE_HOOK_EXPORT "DriverProbeHook"
 
-enum ProbeQuery { ProbeFont = 1, ProbeIcon = 2 };
+enum ProbeQuery { ProbeFont = 1, ProbeIcon = 2, ProbeInput = 3 };
 
 enum ProbeIconKind { IconNone = 0, IconError, IconWarning, IconQuestion, IconInfo, IconOther };
 
@@ -19,4 +19,5 @@ struct ProbeReply {
     LONG hasFont;   // 0: WM_GETFONT gave NULL, the system font is in use
     LOGFONTW font;
     LONG icon;      // ProbeIconKind
+    LONG inputPending;  // real input still in the thread's queue (GetQueueStatus)
 };

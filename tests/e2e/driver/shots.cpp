@@ -58,11 +58,13 @@ void save(const std::wstring& file, const Image& image) {
 
 }  // namespace
 
+// The current window with its frame, or only the named control's rectangle in it.
 void cmdShot(Context& ctx, const Step& step) {
     HWND window = ctx.currentWindow();
+    HWND shown = step.args.size() > 2 ? waitForControl(ctx, step.args[2]) : window;
     RECT area{};
-    if (!GetWindowRect(window, &area))
-        fail(L"the window " + quote(ctx.windowCaption) + L" no longer exists");
+    if (!GetWindowRect(shown, &area))
+        fail(describeWindow(shown) + L" no longer exists");
     save(step.args[1].text, captureSettled(ctx, {window}, area));
 }
 
