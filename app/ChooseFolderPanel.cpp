@@ -2,7 +2,7 @@
 
 #include "app/FolderRules.h"
 #include "app/Folders.h"
-#include "app/mainwindow.h"
+#include "app/mainwindow/mainwindow.h"
 #include "gui/DirectoryList.h"
 #include "gui/DriveCombo.h"
 #include "win/Error.h"

@@ -1,6 +1,6 @@
 #include "app/ChooseFolderPanel.h"
 #include "app/DllHardening.h"
-#include "app/mainwindow.h"
+#include "app/mainwindow/mainwindow.h"
 #include "gui/Application.h"
 #include "gui/MessageBox.h"
 #include "win/Library.h"

@@ -23,23 +23,23 @@ while read -r layer included passes; do
     status=1
   fi
 done <<'CASES'
-win     gui/Window.h          no
-win     support/Registry.h    no
-win     app/Payload.h         no
-gui     support/Registry.h    no
-gui     app/mainwindow.h      no
-support gui/Window.h          no
-support app/Payload.h         no
-gui     ../app/mainwindow.h   no
-gui     win/../app/Payload.h  no
-gui     Window.h              no
-win     win/Error.h           yes
-gui     win/Error.h           yes
-gui     gui/Window.h          yes
-support win/Handles.h         yes
-app     gui/Form.h            yes
-app     support/Registry.h    yes
-app     win/Error.h           yes
+win     gui/Window.h                    no
+win     support/Registry.h              no
+win     app/Payload.h                   no
+gui     support/Registry.h              no
+gui     app/mainwindow/mainwindow.h     no
+support gui/Window.h                    no
+support app/Payload.h                   no
+gui     ../app/mainwindow/mainwindow.h  no
+gui     win/../app/Payload.h            no
+gui     Window.h                        no
+win     win/Error.h                     yes
+gui     win/Error.h                     yes
+gui     gui/Window.h                    yes
+support win/Handles.h                   yes
+app     gui/Form.h                      yes
+app     support/Registry.h              yes
+app     win/Error.h                     yes
 CASES
 rm -f "$scratch.out"
 [[ $status == 0 ]] && echo "every wrong direction fails the check, every allowed one passes"

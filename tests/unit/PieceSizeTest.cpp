@@ -55,7 +55,7 @@ double BytesMs(const Medium& medium, const std::vector<DWORD>& items) {
 
 constexpr DWORD kMB = 1 << 20;
 // The release's items, and an installer whose kordex.exe is 24 MB.
-const std::vector<DWORD> kRelease = {4300 * 1024, 1300 * 1024, 1000 * 1024, 200 * 1024, 30 * 1024};
+const std::vector<DWORD> kRelease = {4512768, 540672, 1274880, 330752, 1660};
 const std::vector<DWORD> kLarge = {24 * kMB, 235, 160, 160, 982};
 
 }  // namespace

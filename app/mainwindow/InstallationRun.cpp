@@ -2,7 +2,7 @@
 // shortcut, each step reported in the log.
 #include "app/Folders.h"
 #include "app/Payload.h"
-#include "app/mainwindow.h"
+#include "app/mainwindow/mainwindow.h"
 #include "gui/Application.h"
 #include "win/ShutdownBlock.h"
 

@@ -1,6 +1,6 @@
 // The main window itself: its control table, its creation and messages, and
 // its show event, which probes the environment.
-#include "app/mainwindow.h"
+#include "app/mainwindow/mainwindow.h"
 
 #include "app/EnvironmentProbe.h"
 #include "app/resource.h"

@@ -3,7 +3,7 @@
 #include "app/ChooseFolderPanel.h"
 #include "app/FileAccess.h"
 #include "app/Folders.h"
-#include "app/mainwindow.h"
+#include "app/mainwindow/mainwindow.h"
 #include "gui/PictureButton.h"
 #include "win/Error.h"
 

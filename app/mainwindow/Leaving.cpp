@@ -1,9 +1,9 @@
 // Leaving the installer: the release notes after an installation, a
 // question before one.
-#include "app/Leaving.h"
+#include "app/mainwindow/Leaving.h"
 
 #include "app/Folders.h"
-#include "app/mainwindow.h"
+#include "app/mainwindow/mainwindow.h"
 #include "win/LateImports.h"
 
 bool ShowTextFile(const std::wstring& path) {
