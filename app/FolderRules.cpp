@@ -2,14 +2,20 @@
 
 #include "win/Paths.h"
 
+#include <iterator>
+
 namespace {
 
 const wchar_t kFolderSuffix[] = L"\\Kordex";
-constexpr size_t kSuffixLength = 7;
+constexpr size_t kSuffixLength = std::size(kFolderSuffix) - 1;
 // "C:\Kordex": a drive root and the folder word.
-constexpr size_t kRootDestinationLength = 9;
+constexpr size_t kRootDestinationLength = 2 + kSuffixLength;
 
 }  // namespace
+
+const wchar_t* const kProductFolderWord = kFolderSuffix + 1;
+
+std::wstring WithProductFolder(const std::wstring& folder) { return folder + kFolderSuffix; }
 
 bool EndsInFolderWord(const std::wstring& destination) {
     return destination.size() >= kSuffixLength &&
@@ -31,5 +37,5 @@ std::optional<std::wstring> ListFolderFor(const std::wstring& destination,
 }
 
 std::wstring DestinationIn(const std::wstring& folder) {
-    return folder.size() == 3 ? folder + L"Kordex" : folder + kFolderSuffix;
+    return folder.size() == 3 ? folder + kProductFolderWord : WithProductFolder(folder);
 }

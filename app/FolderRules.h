@@ -1,9 +1,19 @@
-// The folder dialog's rules between the destination and the folder list.
+// The product's folder word and the rules that place it: the installation
+// folder that the location buttons propose, and the folder dialog's rules
+// between the destination and the folder list.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
+
+// The product folder word: the installation folder's name and the desktop
+// shortcut's.
+extern const wchar_t* const kProductFolderWord;
+
+// The product's folder in a folder, as the location buttons propose it: the
+// folder's text, a backslash and "Kordex" (C: -> C:\Kordex).
+std::wstring WithProductFolder(const std::wstring& folder);
 
 // Whether the destination ends in "\Kordex", in any letter case: the
 // installation folder that every location button proposes.

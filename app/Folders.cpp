@@ -2,13 +2,8 @@
 
 #include "win/Error.h"
 #include "win/Handles.h"
-#include "win/Paths.h"
 
 #include <windows.h>
-
-std::wstring ResolvedFolder(const std::wstring& destination) {
-    return win::WithoutTrailingSeparator(win::FullPath(destination));
-}
 
 bool DirectoryExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());

@@ -1,12 +1,7 @@
-// The folder operations of the installer.
+// The folder operations of the installer, on the disk.
 #pragma once
 
 #include <string>
-
-// The folder a destination names now: resolved against the current folder
-// (a relative one, one without a drive), without a trailing separator.
-// Raises the system's error for a path that cannot be resolved.
-std::wstring ResolvedFolder(const std::wstring& destination);
 
 // Whether path names an existing folder.
 bool DirectoryExists(const std::wstring& path);

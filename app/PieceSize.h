@@ -1,9 +1,11 @@
 // How much of a long piece of work (writing and flushing an item, checking
-// it) goes between two readings of the window's messages.
+// it) goes between two readings of the window's messages, and the work done
+// in such pieces.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 // The run holds the one UI thread, so its long work goes in pieces and the
@@ -49,3 +51,19 @@ private:
     DWORD largestBytes_ = 0;
     DWORD bytes_ = kFirstBytes;
 };
+
+// Does work(offset, bytes), which answers a system error code, on each piece
+// of `total` bytes in turn, sized by size, the window painting (meanwhile)
+// between them; stops at the first failure and answers it.
+template <typename Work>
+DWORD InPieces(DWORD total, PieceSize& size, const Work& work, const std::function<void()>& meanwhile) {
+    for (DWORD done = 0; done < total;) {
+        const DWORD piece = size.Next(total - done);
+        const DWORD start = GetTickCount();
+        if (const DWORD code = work(done, piece)) return code;
+        size.Took(piece, GetTickCount() - start);
+        done += piece;
+        meanwhile();
+    }
+    return ERROR_SUCCESS;
+}

@@ -65,7 +65,7 @@ poll_ms=1
 settle_ms=150
 work=$KORDEX_BUILD/benchmark
 mkdir -p "$work"
-names=(kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt)
+mapfile -t names < <(awk '/^[0-9]/ { print $2 }' "$root/payload/items.txt")
 declare -A sizes=(
   [release]="4512768 540672 1274880 330752 1660"
   [large]="40000000 8000000 6000000 5000000 1000000"

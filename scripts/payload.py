@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes the resource script and the checksum table of the installer's payload.
 
-usage: payload.py PAYLOAD_DIR OUT_RC OUT_CPP
+usage: payload.py ITEMS PAYLOAD_DIR OUT_RC OUT_CPP
 
-The five items are taken from PAYLOAD_DIR under their target names; a missing
+The items that ITEMS (payload/items.txt) lists are taken from PAYLOAD_DIR
+under their target names; a missing
 item stops the build with a message naming it. Each item's CRC-32 goes into
 the table (a source file compiled into that installer), so that the installer
 can tell a damaged item before writing it.
@@ -12,14 +13,16 @@ import os
 import sys
 import zlib
 
-# Resource id, target file name: the order in which the installer writes them.
-ITEMS = [
-    (1, "kordex.exe"),
-    (2, "datacore.kdx"),
-    (3, "libeay32.dll"),
-    (4, "ssleay32.dll"),
-    (5, "olvass_el.txt"),
-]
+
+def read_items(path):
+    """(resource id, target file name) of each item, in the list's order."""
+    items = []
+    with open(path) as f:
+        for line in f:
+            fields = line.split()
+            if fields and not fields[0].startswith("#"):
+                items.append((int(fields[0]), fields[1]))
+    return items
 
 
 def crc32_of(path):
@@ -31,21 +34,22 @@ def crc32_of(path):
 
 
 def main():
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 5:
         sys.exit(__doc__)
-    folder, out_rc, out_table = sys.argv[1:]
-    missing = [name for _, name in ITEMS if not os.path.isfile(os.path.join(folder, name))]
+    items_path, folder, out_rc, out_table = sys.argv[1:]
+    items = read_items(items_path)
+    missing = [name for _, name in items if not os.path.isfile(os.path.join(folder, name))]
     if missing:
         sys.exit("payload: missing in %s: %s" % (folder, ", ".join(missing)))
 
     rc = ["// Generated from %s: the payload items as raw-data resources." % folder]
     table = [
         "// Generated from the payload folder: each item's CRC-32.",
-        '#include "app/Payload.h"',
+        '#include "app/PayloadCatalogue.h"',
         "",
         "const std::uint32_t kPayloadChecksums[kPayloadItems] = {",
     ]
-    for ident, name in ITEMS:
+    for ident, name in items:
         path = os.path.abspath(os.path.join(folder, name))
         rc.append('%d RCDATA "%s"' % (ident, path.replace("\\", "/")))
         table.append("    0x%08Xu,  // %d %s, %d bytes" % (crc32_of(path), ident, name, os.path.getsize(path)))

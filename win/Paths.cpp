@@ -50,6 +50,8 @@ std::wstring FullPath(const std::wstring& path) {
     return full;
 }
 
+std::wstring ResolvedFolder(const std::wstring& path) { return WithoutTrailingSeparator(FullPath(path)); }
+
 std::wstring WithoutTrailingSeparator(const std::wstring& path) {
     std::wstring result = path;
     const size_t root = RootLength(result);

@@ -20,6 +20,11 @@ bool IsFullyQualified(const std::wstring& path);
 // error text for a path it cannot resolve.
 std::wstring FullPath(const std::wstring& path);
 
+// The folder a path names now: resolved against the current folder (a
+// relative one, one without a drive), without a trailing separator. Raises
+// the system's error text for a path it cannot resolve.
+std::wstring ResolvedFolder(const std::wstring& path);
+
 // The path without trailing separators, except the one a root needs ("C:\").
 std::wstring WithoutTrailingSeparator(const std::wstring& path);
 

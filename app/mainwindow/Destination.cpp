@@ -2,10 +2,12 @@
 // and the four location buttons that choose it.
 #include "app/ChooseFolderPanel.h"
 #include "app/FileAccess.h"
+#include "app/FolderRules.h"
 #include "app/Folders.h"
 #include "app/mainwindow/mainwindow.h"
 #include "gui/PictureButton.h"
 #include "win/Error.h"
+#include "win/Paths.h"
 
 void TfrmMain::ShowDestination(const std::wstring& destination) {
     SetWindowTextW(lblDestinationDir, destination.c_str());
@@ -17,7 +19,7 @@ void TfrmMain::CheckDestination(const std::wstring& path) {
     // run must write where this check looked. A path that cannot be
     // resolved leaves none, and Install refuses.
     installerState.ResolvedDestination.clear();
-    const std::wstring folder = path.empty() ? path : ResolvedFolder(path);
+    const std::wstring folder = path.empty() ? path : win::ResolvedFolder(path);
     installerState.ResolvedDestination = folder;
     // A failed creation is not reported here: the access check then fails.
     if (!DirectoryExists(folder)) ForceDirectories(folder);
@@ -90,9 +92,9 @@ void TfrmMain::ChooseLocation(int number, const std::wstring& destination) {
 
 void TfrmMain::btnDefaultClick() { ChooseLocation(lbDefault, installerState.DefaultDestination); }
 
-void TfrmMain::btnDocumentsClick() { ChooseLocation(lbDocuments, installerState.DocumentsDir + L"\\Kordex"); }
+void TfrmMain::btnDocumentsClick() { ChooseLocation(lbDocuments, WithProductFolder(installerState.DocumentsDir)); }
 
-void TfrmMain::btnDesktopClick() { ChooseLocation(lbDesktop, installerState.DesktopDir + L"\\Kordex"); }
+void TfrmMain::btnDesktopClick() { ChooseLocation(lbDesktop, WithProductFolder(installerState.DesktopDir)); }
 
 // The fourth opens the folder dialog, whose OK makes its choice.
 void TfrmMain::btnBrowseClick() {

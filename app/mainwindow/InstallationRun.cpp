@@ -1,9 +1,11 @@
 // The installation run: folders, the five payload items and the desktop
 // shortcut, each step reported in the log.
+#include "app/FolderClaim.h"
 #include "app/Folders.h"
-#include "app/Payload.h"
+#include "app/PayloadWriter.h"
 #include "app/mainwindow/mainwindow.h"
 #include "gui/Application.h"
+#include "win/Paths.h"
 #include "win/ShutdownBlock.h"
 
 #include <functional>
@@ -20,6 +22,8 @@ const wchar_t kRunInProgress[] = L"Telepítés folyamatban";
 // enough to answer at once; a run on a fast disk is over in a moment, and
 // pays next to nothing for it.
 constexpr DWORD kReadMessagesEveryMs = 200;
+
+std::wstring CopyStepText(const PayloadItem& item) { return std::wstring(L"> ") + item.fileName + L" file másolása..."; }
 
 // Sets a flag while it lives, also when an error ends the run.
 class RunningScope {
@@ -52,7 +56,7 @@ void TfrmMain::CreateFolderStep(const std::wstring& text, const std::wstring& fo
 }
 
 void TfrmMain::WriteItemStep(const PayloadItem& item, PayloadWriter& writer) {
-    const size_t entry = StartStep(std::wstring(L"> ") + item.fileName + L" file másolása...");
+    const size_t entry = StartStep(CopyStepText(item));
     writer.Write(item);
     log_->Append(entry, kOk);
 }
@@ -69,7 +73,7 @@ void TfrmMain::btnInstallClick() {
     // An error that ended the probe after it chose the destination left it
     // unchecked: then it means the folder it names now, and leaving opens the
     // release notes there too.
-    if (installerState.ResolvedDestination.empty()) installerState.ResolvedDestination = ResolvedFolder(chosen);
+    if (installerState.ResolvedDestination.empty()) installerState.ResolvedDestination = win::ResolvedFolder(chosen);
     const std::wstring destination = installerState.ResolvedDestination;
     const RunningScope running(running_);
     const win::ShutdownBlockReason logoffWaits(Handle(), kRunInProgress);
@@ -95,7 +99,7 @@ void TfrmMain::btnInstallClick() {
 
     WriteItemStep(kKordexExe, writer);
 
-    const size_t databaseEntry = StartStep(L"> datacore.kdx file másolása...");
+    const size_t databaseEntry = StartStep(CopyStepText(kDatacore));
     if (!PayloadFileExists(kDatacore, destination)) {
         writer.Write(kDatacore);
         log_->Append(databaseEntry, kOk);
@@ -117,7 +121,7 @@ void TfrmMain::btnInstallClick() {
     WriteItemStep(kReleaseNotes, writer);
 
     const size_t shortcutEntry = StartStep(L"> parancsfile létrehozása az asztalon...");
-    fslDT.SetLinkTarget(destination + L"\\kordex.exe");
+    fslDT.SetLinkTarget(PayloadItemPath(kKordexExe, destination));
     fslDT.SetWorkingDirectory(destination);
     log_->Append(shortcutEntry, fslDT.Execute() ? kOk : kFailed);
 

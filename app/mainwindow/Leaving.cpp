@@ -3,6 +3,7 @@
 #include "app/mainwindow/Leaving.h"
 
 #include "app/Folders.h"
+#include "app/PayloadCatalogue.h"
 #include "app/mainwindow/mainwindow.h"
 #include "win/LateImports.h"
 
@@ -22,7 +23,7 @@ bool ShowTextFile(const std::wstring& path) {
 void TfrmMain::btnExitClick() {
     if (installerState.Installed) {
         if (SendMessageW(cbxReadme, BM_GETCHECK, 0, 0) == BST_CHECKED)
-            ShowTextFile(installerState.ResolvedDestination + L"\\olvass_el.txt");
+            ShowTextFile(PayloadItemPath(kReleaseNotes, installerState.ResolvedDestination));
         SendMessageW(Handle(), WM_CLOSE, 0, 0);
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/mainwindow/mainwindow.h"
 
 #include "app/EnvironmentProbe.h"
+#include "app/FolderRules.h"
 #include "app/resource.h"
 #include "gui/Application.h"
 #include "gui/MessageBox.h"
@@ -84,7 +85,7 @@ TfrmMain::TfrmMain() {
     // The desktop shortcut: target and working folder come with the installation.
     fslDT.CreateIn().SetCreatePath(true);
     fslDT.CreateIn().SetShellFolder(sfDesktop);
-    fslDT.SetLinkName(L"Kordex");
+    fslDT.SetLinkName(kProductFolderWord);
     fslDT.SetRunAs(raNormal);
 }
 
@@ -108,7 +109,7 @@ void TfrmMain::FormShow() {
     }
     state.HomeDrive = ReadRegistryText(HKEY_CURRENT_USER, kVolatileEnvironmentKey, L"HOMEDRIVE");
     state.HomePath = ReadRegistryText(HKEY_CURRENT_USER, kVolatileEnvironmentKey, L"HOMEPATH");
-    state.DefaultDestination = state.HomeDrive + L"\\Kordex";
+    state.DefaultDestination = WithProductFolder(state.HomeDrive);
     state.Destination = state.DefaultDestination;
     state.DocumentsDir = ExpandUserProfile(ReadRegistryText(HKEY_CURRENT_USER, kUserShellFoldersKey, L"Personal"),
                                            state.HomeDrive, state.HomePath);

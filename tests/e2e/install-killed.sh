@@ -2,8 +2,8 @@
 # The installer killed in the middle of replacing the user's database (the
 # question answered Yes): the database stays whole, at most the installer's
 # own temporary file is left, and the next run in that folder, answered No,
-# clears it and one that an earlier version left (it writes no database that
-# would take their place) and installs as usual. The kill is made exact by
+# clears it (it writes no database that would take its place) and installs
+# as usual. The kill is made exact by
 # tracing the installer: it dies as it starts writing its temporary file.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
@@ -33,8 +33,6 @@ for item in "${items[@]:1}"; do
   cmp "$prefix/earlier/$item" "$kordex/$item" || e2e_fail "the earlier $item was changed by the killed run"
 done
 
-# An earlier version's temporary name goes too.
-echo "an earlier version's unfinished write" >"$kordex/~KORdexSetup-kordex.exe.tmp"
 {
   cat <<'SCRIPT'
 start ${INSTALLER}

@@ -25,13 +25,13 @@ while read -r layer included passes; do
 done <<'CASES'
 win     gui/Window.h                    no
 win     support/Registry.h              no
-win     app/Payload.h                   no
+win     app/PayloadWriter.h             no
 gui     support/Registry.h              no
 gui     app/mainwindow/mainwindow.h     no
 support gui/Window.h                    no
-support app/Payload.h                   no
+support app/PayloadWriter.h             no
 gui     ../app/mainwindow/mainwindow.h  no
-gui     win/../app/Payload.h            no
+gui     win/../app/PayloadWriter.h      no
 gui     Window.h                        no
 win     win/Error.h                     yes
 gui     win/Error.h                     yes

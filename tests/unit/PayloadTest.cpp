@@ -1,6 +1,7 @@
 #include "WideText.h"
 #include "app/Folders.h"
-#include "app/Payload.h"
+#include "app/FolderClaim.h"
+#include "app/TemporaryNames.h"
 
 #include <windows.h>
 
@@ -36,15 +37,14 @@ TEST_CASE("a temporary name is never longer than its target's, and is recognised
     }
 }
 
-TEST_CASE("the next run clears the temporary files of a killed one, old and new, and nothing else") {
+TEST_CASE("the next run clears the temporary files of a killed one, and nothing else") {
     wchar_t temp[MAX_PATH];
     const std::wstring folder = std::wstring(temp, GetTempPathW(MAX_PATH, temp)) + L"kordex-payload-test";
     REQUIRE(ForceDirectories(folder));
-    const std::vector<const wchar_t*> cleared = {L"~KS000.tmp", L"~KS0A1F2.tmp", L"~KS0",
-                                                 L"~KORdexSetup-kordex.exe.tmp"};
+    const std::vector<const wchar_t*> cleared = {L"~KS000.tmp", L"~KS0A1F2.tmp", L"~KS0"};
     const std::vector<const wchar_t*> kept = {L"kordex.exe",   L"~KS.tmp",  L"~KSG00.tmp",        L"~KS000000.tmp",
                                               L"~KS000.txt",   L"~KSnotes", L"~KORdexSetup-.tmp", L"~KS000.tmp.1",
-                                              L"~KORdexSetup-notes.txt"};
+                                              L"~KORdexSetup-notes.txt", L"~KORdexSetup-kordex.exe.tmp"};
     for (const auto* names : {&cleared, &kept}) {
         for (const wchar_t* name : *names) {
             const HANDLE file = CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
