@@ -18,6 +18,8 @@ packages=(
   # also for 32-bit Wine.
   gcc-multilib
   git icoutils osslsigncode openssl
+  # rsvg-convert renders the button pictures and the icon from their SVGs.
+  librsvg2-bin
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # A file the installer embeds, changed in place, is in the exe after the next
-# build: a payload item in the build folder, a button picture, the icon, the
-# manifest. Each change is followed by a build of its own, and the exe's
-# resource is read back; the installer, rebuilt with a changed payload item,
-# then installs the new bytes, which it does only if their checksum matches.
+# build: a payload item in the build folder, a button picture's SVG and the
+# icon's (each rendered again), the manifest. Each change is followed by a
+# build of its own, and the exe's resource is read back: changed, and the
+# same as the changed file (for an SVG, the build's rendering of it). The
+# installer, rebuilt with a changed payload item, then installs the new
+# bytes, which it does only if their checksum matches.
 # The exe read back is the shipped 32-bit one; where the bench runs the
 # x86-64 build, that build, rebuilt after the changes, installs.
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -28,25 +30,13 @@ sys.stdout.buffer.write(data[offset:offset + size])
 PY
 }
 
-# Changes the last byte of a file in place.
-flip_last_byte() {
-  python3 - "$1" <<'PY'
-import sys
-with open(sys.argv[1], "r+b") as f:
-    f.seek(-1, 2)
-    last = f.read(1)[0]
-    f.seek(-1, 2)
-    f.write(bytes([last ^ 0xFF]))
-PY
-}
-
 # Each case: what is changed, how, and the resource it must show up in.
 database=$build/sample-payload/datacore.kdx
 printf 'KORdex sample database, changed in place after the first build\r\n' >"$SCRATCH/new-database"
 cases=(
   "manifest|printf '<!-- changed -->\n' >>'$src/app/KORdexSetup.manifest.in'|sed s/@KORDEX_MANIFEST_PROCESSOR@/x86/g '$src/app/KORdexSetup.manifest.in'|24 1"
-  "picture|flip_last_byte '$src/payload/btn_browse.tga'|cat '$src/payload/btn_browse.tga'|10 104"
-  "icon|flip_last_byte '$src/payload/kordex.ico'|ico_image '$src/payload/kordex.ico' 4|3 5"
+  "picture|sed -i s/#e9eef5/#c8d4e6/ '$src/payload/art/btn_browse.svg'|cat '$build/art/btn_browse.tga'|10 104"
+  "icon|sed -i s/#74d860/#d8c060/ '$src/payload/art/kordex.svg'|ico_image '$build/art/kordex.ico' 4|3 5"
   "payload item|cat '$SCRATCH/new-database' >'$database'|cat '$database'|10 2"
 )
 for case in "${cases[@]}"; do
