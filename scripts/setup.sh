@@ -18,6 +18,9 @@ packages=(
   # also for 32-bit Wine.
   gcc-multilib
   git icoutils osslsigncode openssl
+  # Outside readers that judge what the build and the installer write: the
+  # shortcut's bytes (lnkinfo) and the exe's resource directory (pefile).
+  liblnk-utils python3-pefile
 )
 
 missing=()
