@@ -9,8 +9,8 @@ E2E_NAME=$(basename "$0" .sh)
 DRIVER='K:\tests\e2e\driver\driver.exe'
 INSTALLER='K:\KORdexSetup.exe'
 MAIN_CAPTION='KORdex v1.2 - program telepítő'
-# desktop.exe and holdfile.exe (tests/tools): checks and doings beyond the
-# installer's window.
+# desktop.exe, holdfile.exe and pause.exe (tests/tools): checks and doings
+# beyond the installer's window.
 TOOLS='K:\tests\tools'
 PAYLOAD=$KORDEX_BUILD/sample-payload
 
@@ -35,24 +35,20 @@ trap e2e_finish EXIT
 
 # A fresh prefix for this scenario: `e2e_prefix [root|user] [suffix]`.
 e2e_prefix() {
-  local who=${1:-root} name=$E2E_NAME${2:+.$2} prefix
-  prefix=$(bench_prefix "$name" "$who")
-  # The driver's side of e2e_pause: wait for the test's go-ahead.
-  printf '@echo off\r\necho reached> C:\\%%1.reached\r\n:wait\r\nif not exist C:\\%%1.go goto wait\r\n' \
-    >"$prefix/drive_c/pause.cmd"
-  chown --reference="$prefix" "$prefix/drive_c/pause.cmd"
-  echo "$prefix"
+  local who=${1:-root} name=$E2E_NAME${2:+.$2}
+  bench_prefix "$name" "$who"
 }
 
 # Pausing a driver script for work on the Linux side (filling a disk,
 # checking files) while the program waits in the state the script left it
 # in. The driver runs in the background (`e2e_drive ... &`); the lines that
-# `e2e_pause NAME` prints make it wait until the test, having seen it arrive
-# with `e2e_await PREFIX NAME`, says `e2e_resume PREFIX NAME`. Then the
-# script goes on with the first program's main window.
+# `e2e_pause NAME` prints start tests/tools/pause.exe, which blocks on an
+# event until the test, having seen it arrive with `e2e_await PREFIX NAME`,
+# says `e2e_resume PREFIX NAME`. Then the script goes on with the first
+# program's main window.
 e2e_pause() {
   cat <<SCRIPT
-start C:\\windows\\system32\\cmd.exe /c C:\\pause.cmd $1
+start \${TOOLS}\\pause.exe wait $1
 wait-exit 0
 program 1
 window \${CAPTION}
@@ -69,7 +65,7 @@ e2e_await() {
 }
 
 e2e_resume() {
-  touch "$1/drive_c/$2.go"
+  e2e_run "$1" "$TOOLS\\pause.exe" go "$2" || e2e_fail "no pause $2 to resume"
 }
 
 # Runs a driver script, read from stdin, in a prefix:
