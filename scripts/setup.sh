@@ -20,6 +20,9 @@ packages=(
   git icoutils osslsigncode openssl
   # rsvg-convert renders the button pictures and the icon from their SVGs.
   librsvg2-bin
+  # Outside readers that judge what the build and the installer write: the
+  # shortcut's bytes (lnkinfo) and the exe's resource directory (pefile).
+  liblnk-utils python3-pefile
 )
 
 missing=()

@@ -11,16 +11,16 @@
 # none of them is searched.
 set -euo pipefail
 
-# The manifest's processor for a PE file's machine field.
+# The manifest's processor for a PE file, by the format objdump reads it as
+# (the x86-64 objdump reads both).
 expected_processor() {
-  python3 - "$1" <<'PY'
-import struct, sys
-with open(sys.argv[1], "rb") as f:
-    head = f.read(4096)
-pe = struct.unpack_from("<I", head, 0x3C)[0]
-machine = struct.unpack_from("<H", head, pe + 4)[0]
-print({0x14C: "x86", 0x8664: "amd64"}.get(machine, "machine-%04x" % machine))
-PY
+  local format
+  format=$(x86_64-w64-mingw32-objdump -f "$1" | sed -n 's/.*file format //p')
+  case $format in
+    pei-i386) echo x86 ;;
+    pei-x86-64) echo amd64 ;;
+    *) echo "format-$format" ;;
+  esac
 }
 
 # The folders of a build that hold what is not its own build's output.

@@ -20,33 +20,36 @@ resource() {
   wrestool -x --raw --type="$1" --name="$2" "$exe"
 }
 
-# Image N (from 0) of an .ico file, as the exe's icon resource of that image holds it.
-ico_image() {
-  python3 - "$1" "$2" <<'PY'
-import struct, sys
-data = open(sys.argv[1], "rb").read()
-size, offset = struct.unpack_from("<II", data, 6 + 16 * int(sys.argv[2]) + 8)
-sys.stdout.buffer.write(data[offset:offset + size])
-PY
+# Image N (from 1) of an icon, as icotool extracts it (a PNG image as it is
+# stored): `icon_image FILE.ico N`.
+icon_image() {
+  icotool -x --index="$2" -o - "$1"
 }
 
-# Each case: what is changed, how, and the resource it must show up in.
+# Image N (from 1) of the exe's program icon, its icon group read out as an
+# .ico file.
+exe_icon_image() {
+  wrestool -x --type=14 --name=1 "$exe" -o "$SCRATCH/exe-icon.ico"
+  icon_image "$SCRATCH/exe-icon.ico" "$1"
+}
+
+# Each case: what is changed, how, and how the exe's copy is read out.
 database=$build/sample-payload/datacore.kdx
 printf 'KORdex sample database, changed in place after the first build\r\n' >"$SCRATCH/new-database"
 cases=(
-  "manifest|printf '<!-- changed -->\n' >>'$src/app/KORdexSetup.manifest.in'|sed s/@KORDEX_MANIFEST_PROCESSOR@/x86/g '$src/app/KORdexSetup.manifest.in'|24 1"
-  "picture|sed -i s/#e9eef5/#c8d4e6/ '$src/payload/art/btn_browse.svg'|cat '$build/art/btn_browse.tga'|10 104"
-  "icon|sed -i s/#74d860/#d8c060/ '$src/payload/art/kordex.svg'|ico_image '$build/art/kordex.ico' 4|3 5"
-  "payload item|cat '$SCRATCH/new-database' >'$database'|cat '$database'|10 2"
+  "manifest|printf '<!-- changed -->\n' >>'$src/app/KORdexSetup.manifest.in'|sed s/@KORDEX_MANIFEST_PROCESSOR@/x86/g '$src/app/KORdexSetup.manifest.in'|resource 24 1"
+  "picture|sed -i s/#e9eef5/#c8d4e6/ '$src/payload/art/btn_browse.svg'|cat '$build/art/btn_browse.tga'|resource 10 104"
+  "icon|sed -i s/#74d860/#d8c060/ '$src/payload/art/kordex.svg'|icon_image '$build/art/kordex.ico' 5|exe_icon_image 5"
+  "payload item|cat '$SCRATCH/new-database' >'$database'|cat '$database'|resource 10 2"
 )
 for case in "${cases[@]}"; do
-  IFS='|' read -r what change expected where <<<"$case"
-  before=$(resource $where | sha256sum)
+  IFS='|' read -r what change expected read_out <<<"$case"
+  before=$($read_out | sha256sum)
   eval "$change"
   scratch_build "$place" i686 || e2e_fail "$what: the build failed"
-  after=$(resource $where | sha256sum)
+  after=$($read_out | sha256sum)
   [[ $after != "$before" ]] || e2e_fail "$what: changed, but the exe still holds the old one"
-  cmp <(eval "$expected") <(resource $where) || e2e_fail "$what: the exe's resource differs from the changed file"
+  cmp <(eval "$expected") <($read_out) || e2e_fail "$what: the exe's resource differs from the changed file"
   echo "$what: rebuilt with the change"
 done
 

@@ -221,6 +221,7 @@ SCRIPT
   cat <<'SCRIPT'
 # Not ending in \Kordex: the list opens at the nearest existing parent,
 # with no error box.
+# A typed destination may name folders not made yet: the list opens where it can, not with an error.
 click #1010
 window ${DIALOG}
 expect-text #2004 "Sub\\Mine"

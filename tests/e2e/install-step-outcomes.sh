@@ -21,6 +21,7 @@ log_with() {
 }
 
 # case; the destination as the log shows it; the step whose outcome changes
+# A step that did not do its work says SIKERTELEN, never OK: the user must learn the installation is incomplete.
 rows=(
   "excel-is-a-file    C:\\Kordex  > [excel] mappa létrehozása...         SIKERTELEN"
   "desktop-read-only  C:\\Kordex  > parancsfile létrehozása az asztalon... SIKERTELEN"

@@ -33,6 +33,7 @@ for case in "${cases[@]}"; do
 start ${INSTALLER}
 window ${CAPTION}
 click #1003
+# No is the default: Enter or a stray key keeps the user's data; only a deliberate Yes loses it.
 msgbox "FIGYELMEZTETÉS!" "FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?" ${ANSWER} default=no icon=warning buttons=yes,no
 SCRIPT
     e2e_install_log 'C:\Kordex' "$outcome"

@@ -55,6 +55,7 @@ SCRIPT
     echo "key $keys"
     e2e_pause typed
     cat <<'SCRIPT'
+# No is the default: Enter or a stray key keeps the user's data; only a deliberate Yes loses it.
 msgbox "FIGYELMEZTETÉS!" "FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?" - default=no icon=warning buttons=yes,no
 key N
 SCRIPT

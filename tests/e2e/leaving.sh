@@ -2,7 +2,7 @@
 # Leaving the installer: Exit asks before an installation (No keeps it all,
 # Yes ends); the frame's close never asks; after an installation Exit closes
 # at once, opening the release notes in Notepad when the box is ticked, after
-# asking an open Notepad to close.
+# asking an open Notepad to close, and also when no program can open them.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 echo "an unrelated text" >"$(e2e_c "$prefix" 'C:\other.txt')"
@@ -99,9 +99,25 @@ SCRIPT
   no_notepad
 }
 
+# No program is associated with .txt (the case runs last: it takes the
+# association away): the shell cannot open the notes, and the installer
+# closes all the same, reporting nothing.
+unopenable_notes_close_quietly() {
+  installed
+  cat <<'SCRIPT'
+expect-checked #1011 yes
+click #1002
+wait-exit 0
+SCRIPT
+  no_notepad
+}
+
 for case in asks_before_installing frame_before_installing frame_after_installing notes_replace_open_notepad \
-  unticked_opens_nothing deleted_notes_open_nothing; do
+  unticked_opens_nothing deleted_notes_open_nothing unopenable_notes_close_quietly; do
   echo "== $case"
   rm -rf "$(e2e_c "$prefix" 'C:\Kordex')" "$(e2e_desktop "$prefix")/Kordex.lnk"
+  if [[ $case == unopenable_notes_close_quietly ]]; then
+    e2e_run "$prefix" reg delete 'HKCR\.txt' /f >/dev/null || e2e_fail "cannot remove the .txt association"
+  fi
   $case | e2e_drive "$prefix"
 done

@@ -9,7 +9,7 @@ E2E_NAME=$(basename "$0" .sh)
 DRIVER='K:\tests\e2e\driver\driver.exe'
 INSTALLER='K:\KORdexSetup.exe'
 MAIN_CAPTION='KORdex v1.2 - program telepítő'
-# lnkinfo.exe, desktop.exe and holdfile.exe (tests/tools): checks and doings
+# desktop.exe, holdfile.exe and pause.exe (tests/tools): checks and doings
 # beyond the installer's window.
 TOOLS='K:\tests\tools'
 PAYLOAD=$KORDEX_BUILD/sample-payload
@@ -35,24 +35,20 @@ trap e2e_finish EXIT
 
 # A fresh prefix for this scenario: `e2e_prefix [root|user] [suffix]`.
 e2e_prefix() {
-  local who=${1:-root} name=$E2E_NAME${2:+.$2} prefix
-  prefix=$(bench_prefix "$name" "$who")
-  # The driver's side of e2e_pause: wait for the test's go-ahead.
-  printf '@echo off\r\necho reached> C:\\%%1.reached\r\n:wait\r\nif not exist C:\\%%1.go goto wait\r\n' \
-    >"$prefix/drive_c/pause.cmd"
-  chown --reference="$prefix" "$prefix/drive_c/pause.cmd"
-  echo "$prefix"
+  local who=${1:-root} name=$E2E_NAME${2:+.$2}
+  bench_prefix "$name" "$who"
 }
 
 # Pausing a driver script for work on the Linux side (filling a disk,
 # checking files) while the program waits in the state the script left it
 # in. The driver runs in the background (`e2e_drive ... &`); the lines that
-# `e2e_pause NAME` prints make it wait until the test, having seen it arrive
-# with `e2e_await PREFIX NAME`, says `e2e_resume PREFIX NAME`. Then the
-# script goes on with the first program's main window.
+# `e2e_pause NAME` prints start tests/tools/pause.exe, which blocks on an
+# event until the test, having seen it arrive with `e2e_await PREFIX NAME`,
+# says `e2e_resume PREFIX NAME`. Then the script goes on with the first
+# program's main window.
 e2e_pause() {
   cat <<SCRIPT
-start C:\\windows\\system32\\cmd.exe /c C:\\pause.cmd $1
+start \${TOOLS}\\pause.exe wait $1
 wait-exit 0
 program 1
 window \${CAPTION}
@@ -69,7 +65,7 @@ e2e_await() {
 }
 
 e2e_resume() {
-  touch "$1/drive_c/$2.go"
+  e2e_run "$1" "$TOOLS\\pause.exe" go "$2" || e2e_fail "no pause $2 to resume"
 }
 
 # Runs a driver script, read from stdin, in a prefix:
@@ -204,15 +200,53 @@ e2e_run() {
   return $status
 }
 
+# What Debian's lnkinfo (liblnk-utils) reads from a shortcut's bytes, as
+# Explorer reads them and not through the shell-link object that wrote them:
+# the target from the link information and from the item list (its volume
+# and names joined), the working folder, the arguments, the icon index, the
+# hot key and which optional parts the file holds; and the show command,
+# read from the header (ShowCommand, bytes 60 to 63, little-endian), since
+# lnkinfo 20181227 prints 0 there for the 1 (a normal window) that the
+# shell-link object writes: `e2e_shortcut_facts FILE`.
+e2e_shortcut_facts() {
+  local file=$1 facts
+  facts=$(lnkinfo "$file") || e2e_fail "lnkinfo cannot read $file"
+  # A line is a label, tabs, ": " and the value; only the value may hold ": ".
+  awk '
+    function value() { v = $0; sub(/^[^:]*: /, "", v); return v }
+    /^\tContains / { sub(/^\t/, ""); print "part: " $0 }
+    /^\tLocal path\t/ { print "path: " value() }
+    /^\tWorking directory\t/ { print "working directory: " value() }
+    /^\tCommand line arguments\t/ { print "arguments: " value() }
+    /^\tIcon index\t/ { print "icon index: " value() }
+    /^\tHot Key value\t/ { print "hot key: " value() }
+    /^\t\tVolume name\t/ { items = value() }
+    /^\t\tName\t/ { items = items (items ~ /\\$/ ? "" : "\\") value() }
+    END { print "item list: " items }
+  ' <<<"$facts"
+  echo "show command: $(od -An -tu4 -j60 -N4 "$file" | tr -d ' ')"
+}
+
 # Fails unless the desktop's Kordex.lnk starts TARGET in FOLDER with no
-# arguments, as the shell-link object reads it back (tests/tools/lnkinfo):
-# `e2e_expect_shortcut PREFIX TARGET FOLDER`.
+# arguments, a normal window and nothing else set, as lnkinfo reads its
+# bytes: `e2e_expect_shortcut PREFIX TARGET FOLDER [ANSI-TARGET]`. The link
+# information and the item list hold the target in the ANSI code page (1252
+# in the test prefixes), where the shell-link object writes a letter that
+# the code page lacks as its nearest one (ű as u): ANSI-TARGET is the target
+# so written, where it differs. (The item list's Unicode names are in an
+# extension that Wine writes without the signature lnkinfo looks for.)
 e2e_expect_shortcut() {
-  local prefix=$1 target=$2 folder=$3 found
-  found=$(e2e_run "$prefix" "$TOOLS\\lnkinfo.exe" "C:\\users\\$(bench_profile_user "$prefix")\\Desktop\\Kordex.lnk") ||
-    e2e_fail "cannot read the desktop's Kordex.lnk"
-  [[ $found == "path: $target"$'\n'"working directory: $folder"$'\n'"arguments: " ]] ||
-    e2e_fail "the desktop's Kordex.lnk reads back as:"$'\n'"$found"
+  local prefix=$1 target=$2 folder=$3 ansi=${4:-$2} found expected
+  local file
+  file=$(e2e_desktop "$prefix")/Kordex.lnk
+  [[ -f $file ]] || e2e_fail "no Kordex.lnk on the desktop"
+  found=$(e2e_shortcut_facts "$file")
+  # Wine's shell-link object stores an empty argument string when none is set.
+  expected=$(printf '%s\n' "part: Contains a link target identifier" "part: Contains a working directory string" \
+    "part: Contains a command line arguments string" "icon index: 0" "hot key: 0" "path: $ansi" \
+    "working directory: $folder" "arguments: " "item list: $ansi" "show command: 1")
+  [[ $found == "$expected" ]] ||
+    e2e_fail "the desktop's Kordex.lnk reads as:"$'\n'"$found"$'\n'"expected:"$'\n'"$expected"
 }
 
 # Fails unless each named file in DIR equals the payload item of that name

@@ -75,7 +75,7 @@ expect-text #1005 "D:\\\\Full\\\\Kordex"
 expect-lines #1006
 $(passed)
 end
-# The destination is shown as it is: "&" is no accelerator mark here.
+# The destination is shown as it is: a folder named R&D must read R&D, not RD with an underlined D.
 click #1009
 expect-text #1005 "D:\\\\R&D\\\\Kordex"
 expect-style #1005 00000080 00000080

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# A new user starts the installer on Windows 7: the window as laid out, its
-# controls, texts, fonts and tab order, the log after the first check, and
-# closing by the frame ends the program without a question. The common
-# controls are version 6, of the build's own processor.
+# A new user starts the installer on Windows 7: the window centred on the
+# screen, its controls as laid out, texts, fonts and tab order, the log
+# after the first check, and closing by the frame ends the program without
+# a question. The common controls are version 6, of the build's own
+# processor.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
 e2e_registry "$prefix" product="Windows 7 Ultimate"
@@ -15,6 +16,9 @@ start ${INSTALLER}
 window ${CAPTION}
 expect-module comctl32.dll ${COMMON_CONTROLS_6}
 expect-client 417 473
+# Centred on the bench's 1280 x 1024 screen: the frame adds 3 pixels a
+# side and a caption of 19, so (1280 - 423) / 2 and (1024 - 498) / 2.
+expect-window-rect 428 263 423 498
 # Fixed single border, system menu and minimise only.
 expect-style . 00CF0000 00CA0000
 expect-lines #1006

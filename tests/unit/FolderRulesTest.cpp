@@ -40,6 +40,7 @@ TEST_CASE("where the folder list opens for a destination") {
         {L"C:\\Users\\Name\\Documents\\KORDEX", L"C:\\Users\\Name\\Documents"},
         {L"\\Kordex", nullptr},
         // Anything else: the nearest existing of its parent and the parent's ancestors.
+        // A typed destination may name folders not made yet: the list opens where it can, not with an error.
         {L"E:\\Programs\\Mine", L"E:\\Programs"},
         {L"E:\\Programs\\Mine\\", L"E:\\Programs"},
         {L"E:\\Missing\\Mine", L"E:\\"},

@@ -15,6 +15,8 @@ TEST_CASE("file names compare regardless of letter case, and only whole names") 
         {L"C:\\Users", L"c:\\users", true},   {L"D:\\Apps", L"D:\\APPS", true},
         {L"D:\\Apps", L"D:\\Apps2", false},   {L"D:\\Apps", L"D:\\Apps\\", false},
         {L"C:\\Árvíz", L"c:\\ÁRVÍZ", true},   {L"", L"", true},
+        {L"D:\\Tűrő Őz", L"d:\\TŰRŐ őZ", true}, {L"D:\\Év", L"D:\\év", true},
+        {L"D:\\Őz", L"D:\\Öz", false},       {L"D:\\tűr", L"D:\\TÜR", false},
         // Names compare upper-cased, as the file system does: the Kelvin
         // sign is its own capital, so it names another file than k does.
         {L"C:\\\u212A", L"C:\\k", false},

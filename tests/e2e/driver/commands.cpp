@@ -43,6 +43,7 @@ const Command kCommands[] = {
     {L"expect-exstyle", L"CTRL HEXMASK HEXVALUE", 3, 3, false, cmdExpectExStyle},
     {L"expect-rect", L"CTRL X Y W H", 5, 5, false, cmdExpectRect},
     {L"expect-client", L"W H", 2, 2, false, cmdExpectClient},
+    {L"expect-window-rect", L"X Y W H", 4, 4, false, cmdExpectWindowRect},
     {L"expect-font", L"CTRL FACE|* HEIGHT|* WEIGHT|*", 4, 4, false, cmdExpectFont},
     {L"expect-file", L"PATH", 1, 1, false, cmdExpectFile},
     {L"expect-module", L"NAME PATH-PART", 2, 2, false, cmdExpectModule},

@@ -58,6 +58,7 @@ void cmdExpectStyle(Context&, const Step&);
 void cmdExpectExStyle(Context&, const Step&);
 void cmdExpectRect(Context&, const Step&);
 void cmdExpectClient(Context&, const Step&);
+void cmdExpectWindowRect(Context&, const Step&);
 void cmdExpectFont(Context&, const Step&);
 void cmdExpectFile(Context&, const Step&);
 

@@ -293,6 +293,18 @@ void cmdExpectClient(Context& ctx, const Step& step) {
     });
 }
 
+void cmdExpectWindowRect(Context& ctx, const Step& step) {
+    std::wstring expected;
+    for (int i = 1; i <= 4; ++i) expected += (i > 1 ? L" " : L"") + std::to_wstring(number(step.args[i]));
+    waitFor(ctx, L"window rectangle " + expected, [&](std::wstring& found) {
+        RECT r{};
+        GetWindowRect(ctx.currentWindow(), &r);
+        found = L"window rectangle " + std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+                std::to_wstring(r.right - r.left) + L" " + std::to_wstring(r.bottom - r.top);
+        return found == L"window rectangle " + expected;
+    });
+}
+
 void cmdExpectFont(Context& ctx, const Step& step) {
     const Arg &face = step.args[2], &height = step.args[3], &weight = step.args[4];
     long wantHeight = isAny(height) ? 0 : number(height), wantWeight = isAny(weight) ? 0 : number(weight);
