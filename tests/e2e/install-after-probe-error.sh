@@ -36,6 +36,9 @@ click #1003
 SCRIPT
     if [[ $outcome == refused ]]; then
       cat <<'SCRIPT'
+# Refused on purpose, though a run with an empty destination would simply
+# write into the drive's root: nobody chose that folder, and a stranger's
+# files there would be overwritten.
 msgbox "Hiba!" "Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt." ok icon=error buttons=ok
 expect-lines #1006
   "> futási környezet ellenőrzése: "

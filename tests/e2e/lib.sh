@@ -13,6 +13,8 @@ MAIN_CAPTION='KORdex v1.2 - program telepítő'
 # beyond the installer's window.
 TOOLS='K:\tests\tools'
 PAYLOAD=$KORDEX_BUILD/sample-payload
+# The payload's items, in the order the run writes them.
+mapfile -t E2E_ITEMS < <(awk '/^[0-9]/ { print $2 }' "$KORDEX_ROOT/payload/items.txt")
 
 # The scenario's prefixes: their Wine servers are stopped (a server left
 # running would keep CTest's output pipe open), and those of a scenario that
@@ -264,9 +266,11 @@ e2e_same_as_payload() {
 # KEPT names the user's own copy that it must still equal:
 # `e2e_expect_installed DIR [KEPT]`.
 e2e_expect_installed() {
-  local dir=$1 kept=${2:-}
-  e2e_holds "$dir" kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt excel xml
-  e2e_same_as_payload "$dir" kordex.exe libeay32.dll ssleay32.dll olvass_el.txt
+  local dir=$1 kept=${2:-} item
+  e2e_holds "$dir" "${E2E_ITEMS[@]}" excel xml
+  for item in "${E2E_ITEMS[@]}"; do
+    [[ $item == datacore.kdx ]] || e2e_same_as_payload "$dir" "$item"
+  done
   if [[ -n $kept ]]; then
     cmp "$kept" "$dir/datacore.kdx" || e2e_fail "the user's database in $dir was not kept"
   else
@@ -295,7 +299,7 @@ e2e_install_log() {
     "> írási jogosultság ellenőrzése: megfelelő" "> várakozás a felhasználóra...OK" ""
   printf '  "> \\"%s\\" mappa létrehozása...OK"\n' "$destination"
   printf '  "%s"\n' "> [excel] mappa létrehozása...OK" "> [xml] mappa létrehozása...OK"
-  for item in kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt; do
+  for item in "${E2E_ITEMS[@]}"; do
     if [[ $item == "$stop" ]]; then
       printf '  "> %s file másolása..."\nend\n' "$item"
       return
