@@ -9,6 +9,7 @@ namespace {
 // second where a flush costs up to a few hundred milliseconds.
 constexpr double kAimMs = 250;
 constexpr double kMostBytesMs = 400;
+constexpr double kMostPieceMs = 600;
 // The bytes take half as long again as the fixed part: what a tick count's
 // steps blur of the fit still leaves it under half the time.
 constexpr double kBytesPerFixed = 1.5;
@@ -22,7 +23,7 @@ constexpr DWORD kSeenMs = 64;
 // well beyond what the clock's granularity blurs.
 template <typename Piece>
 bool Spread(const Piece& a, const Piece& b) {
-    return std::max(a.bytes, b.bytes) >= 2 * DWORD64{std::min(a.bytes, b.bytes)};
+    return 2 * DWORD64{std::max(a.bytes, b.bytes)} >= 3 * DWORD64{std::min(a.bytes, b.bytes)};
 }
 
 }  // namespace
@@ -34,7 +35,14 @@ void PieceSize::Took(DWORD bytes, DWORD ms) {
     if (latest_ && Spread(*latest_, piece)) otherSize_ = latest_;
     latest_ = piece;
     largestBytes_ = std::max(largestBytes_, bytes);
-    bytes_ = otherSize_ && Spread(*otherSize_, piece) ? Fitted(*otherSize_, piece) : Proportional(piece);
+    const DWORD aimed = otherSize_ && Spread(*otherSize_, piece) ? Fitted(*otherSize_, piece) : Proportional(piece);
+    // However the fit came out (a busy machine's pause in one piece reads as
+    // a fixed part), no piece takes longer than the fastest piece's whole
+    // time, taken as bytes, allows: a pause only ever slows a piece.
+    if (piece.ms >= kSeenMs) fastestBytesPerMs_ = std::max(fastestBytesPerMs_, static_cast<double>(piece.bytes) / piece.ms);
+    const double most = fastestBytesPerMs_ > 0 ? fastestBytesPerMs_ * kMostPieceMs : double{kMostBytes};
+    bytes_ = static_cast<DWORD>(
+        std::clamp(std::min(static_cast<double>(aimed), most), double{kLeastBytes}, double{kMostBytes}));
 }
 
 // Until two sizes are known, the time is taken to follow the bytes alone, and

@@ -49,6 +49,7 @@ private:
     std::optional<Piece> latest_;
     std::optional<Piece> otherSize_;
     DWORD largestBytes_ = 0;
+    double fastestBytesPerMs_ = 0;
     DWORD bytes_ = kFirstBytes;
 };
 
