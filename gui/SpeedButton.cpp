@@ -2,8 +2,8 @@
 
 #include "gui/AccessKey.h"
 #include "gui/AccessibleButton.h"
-#include "gui/Application.h"
 #include "gui/Caption.h"
+#include "gui/ExceptionGuard.h"
 #include "gui/Window.h"
 #include "win/Error.h"
 #include "win/Gdi.h"

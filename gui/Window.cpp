@@ -1,6 +1,6 @@
 #include "gui/Window.h"
 
-#include "gui/Application.h"
+#include "gui/ExceptionGuard.h"
 #include "win/Error.h"
 #include "win/Window.h"
 

@@ -3,7 +3,7 @@
 #include "app/Folders.h"
 #include "app/Payload.h"
 #include "app/mainwindow/mainwindow.h"
-#include "gui/Application.h"
+#include "gui/PaintPump.h"
 #include "win/ShutdownBlock.h"
 
 #include <functional>

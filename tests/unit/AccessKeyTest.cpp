@@ -1,6 +1,5 @@
 #include "WideText.h"
 #include "gui/AccessKey.h"
-#include "gui/Form.h"
 
 #include <doctest.h>
 

@@ -2,6 +2,7 @@
 // cues, and the accessible object a screen reader gets for them, in process.
 #include "FailingAllocations.h"
 #include "gui/Application.h"
+#include "gui/DialogKeys.h"
 #include "gui/Form.h"
 #include "gui/SpeedButton.h"
 #include "win/Com.h"
