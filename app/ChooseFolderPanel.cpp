@@ -51,7 +51,7 @@ constexpr gui::ControlLayout<TfrmCDF> kControls[] = {
 }  // namespace
 
 TfrmCDF::TfrmCDF(HWND owner) {
-    RegisterClassOnce(kForm.className, nullptr, nullptr);
+    RegisterWindowObjectClass(kForm.className, nullptr, nullptr);
     // Created hidden at start; the user may never open it.
     Build(kForm, kControls, owner, gui::ControlsMade::kWhenFirstShown);
 }

@@ -221,7 +221,7 @@ void RegisterSpeedButtonClass() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kSpeedButtonClass;
-    win::RegisterClassOnce(wc);
+    win::EnsureClassRegistered(wc);
 }
 
 }  // namespace gui

@@ -82,7 +82,7 @@ HICON LoadProgramIcon(int metricX, int metricY) {
 }  // namespace
 
 TfrmMain::TfrmMain() {
-    RegisterClassOnce(kForm.className, LoadProgramIcon(SM_CXICON, SM_CYICON),
+    RegisterWindowObjectClass(kForm.className, LoadProgramIcon(SM_CXICON, SM_CYICON),
                       LoadProgramIcon(SM_CXSMICON, SM_CYSMICON));
     // No owner: the main window has the task-bar button and shows its caption there.
     Build(kForm, kControls);
@@ -108,7 +108,7 @@ void TfrmMain::FormShow() {
     log_->Add(L"> futási környezet ellenőrzése: ");
     state.OsProductName = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersionKey, L"ProductName");
     if (!IsSupportedSystem(state.OsProductName)) {
-        ShowMessageBox(L"Nem kompatibilis operációs rendszer! A telepítő leáll.", L"Hiba!", MB_ICONERROR);
+        ShowMessageBoxAfterLog(L"Nem kompatibilis operációs rendszer! A telepítő leáll.", L"Hiba!", MB_ICONERROR);
         gui::Application::Current().Terminate();
         return;
     }
@@ -128,12 +128,12 @@ void TfrmMain::FormShow() {
     MarkLocationButton(lbDefault);
 }
 
-int TfrmMain::ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
+int TfrmMain::ShowMessageBoxAfterLog(const std::wstring& text, const std::wstring& title, unsigned flags) {
     log_->Flush();
     return gui::ShowMessageBox(text, title, flags);
 }
 
-int TfrmMain::AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
+int TfrmMain::AskMessageBoxAfterLog(const std::wstring& text, const std::wstring& title, unsigned flags) {
     log_->Flush();
     return gui::AskMessageBox(text, title, flags);
 }

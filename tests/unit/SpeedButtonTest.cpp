@@ -21,7 +21,7 @@ enum { idInstall = 101, idLeave, idNoKey };
 class KeysForm : public gui::Form<KeysForm> {
 public:
     KeysForm() {
-        RegisterClassOnce(L"KORdexKeysTestForm", nullptr, nullptr);
+        RegisterWindowObjectClass(L"KORdexKeysTestForm", nullptr, nullptr);
         Build(kForm, kControls);
     }
 

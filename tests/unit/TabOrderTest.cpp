@@ -17,7 +17,7 @@ enum { idLabel = 101, idBox, idTicked, idEdit, idGroup };
 class ShuffledForm : public gui::Form<ShuffledForm> {
 public:
     ShuffledForm() {
-        RegisterClassOnce(L"KORdexTabOrderTestForm", nullptr, nullptr);
+        RegisterWindowObjectClass(L"KORdexTabOrderTestForm", nullptr, nullptr);
         Build(kForm, kControls);
     }
 
