@@ -13,8 +13,8 @@ TfrmCDF* frmCDF = nullptr;
 
 namespace {
 
+using gui::Control;
 using gui::ControlKind;
-using gui::kNoTabStop;
 
 const gui::FormLayout kForm{
     L"TfrmCDF",
@@ -28,28 +28,30 @@ const gui::FormLayout kForm{
     8,
 };
 
-// name, kind, id, container, geometry, text, options, tab order, picture, access key; field, event
-const gui::ControlLayout<TfrmCDF> kControls[] = {
-    {{L"lblDF", ControlKind::Label, idLblDF, nullptr, {10, 8, 300, 17}, L"Cél mappa:",
-      gui::kTransparent | gui::kVerticallyCentred, kNoTabStop, 0},
+// Each control's description; the field that gets its handle; its event.
+constexpr gui::ControlLayout<TfrmCDF> kControls[] = {
+    {Control(L"lblDF", ControlKind::Label, idLblDF)
+         .At(10, 8).Size(300, 17)
+         .Text(L"Cél mappa:")
+         .Options(gui::kTransparent | gui::kVerticallyCentred),
      &TfrmCDF::lblDF, nullptr},
-    {{L"btnCancel", ControlKind::SpeedButton, idBtnCancel, nullptr, {233, 230, 75, 25}, L"Mégsem", 0, kNoTabStop, 0,
-      L'M'},
+    {Control(L"btnCancel", ControlKind::SpeedButton, idBtnCancel)
+         .At(233, 230).Size(75, 25).Text(L"Mégsem").AccessKey(L'M'),
      &TfrmCDF::btnCancel, &TfrmCDF::btnCancelClick},
-    {{L"btnOK", ControlKind::SpeedButton, idBtnOK, nullptr, {151, 230, 75, 25}, L"Kiválaszt", 0, kNoTabStop, 0,
-      L'V'},
+    {Control(L"btnOK", ControlKind::SpeedButton, idBtnOK)
+         .At(151, 230).Size(75, 25).Text(L"Kiválaszt").AccessKey(L'V'),
      &TfrmCDF::btnOK, &TfrmCDF::btnOKClick},
-    {{L"edtDF", ControlKind::Edit, idEdtDF, nullptr, {10, 32, 300, 21}, L"", 0, 0, 0}, &TfrmCDF::edtDF, nullptr},
-    {{L"dlbDF", ControlKind::DirectoryList, idDlbDF, nullptr, {10, 64, 300, 145}, L"", 0, 1, 0},
+    {Control(L"edtDF", ControlKind::Edit, idEdtDF).At(10, 32).Size(300, 21).Tab(0), &TfrmCDF::edtDF, nullptr},
+    {Control(L"dlbDF", ControlKind::DirectoryList, idDlbDF).At(10, 64).Size(300, 145).Tab(1),
      &TfrmCDF::dlbDF, &TfrmCDF::dlbDFChange},
-    {{L"dcbDF", ControlKind::DriveCombo, idDcbDF, nullptr, {10, 222, 135, 19}, L"", 0, 2, 0},
+    {Control(L"dcbDF", ControlKind::DriveCombo, idDcbDF).At(10, 222).Size(135, 19).Tab(2),
      &TfrmCDF::dcbDF, &TfrmCDF::dcbDFChange},
 };
 
 }  // namespace
 
 TfrmCDF::TfrmCDF(HWND owner) {
-    RegisterClassOnce(kForm.className, nullptr, nullptr);
+    RegisterWindowObjectClass(kForm.className, nullptr, nullptr);
     // Created hidden at start; the user may never open it.
     Build(kForm, kControls, owner, gui::ControlsMade::kWhenFirstShown);
 }

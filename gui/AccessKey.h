@@ -4,9 +4,13 @@
 // until the user presses Alt unless the user asked to see them always.
 #pragma once
 
+#include "gui/ControlTable.h"
+
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace gui {
 
@@ -31,5 +35,23 @@ WORD ChangedCues(WORD hidden, WPARAM change);
 
 // The user's setting to underline access keys always (SPI_GETKEYBOARDCUES).
 bool KeyboardCuesAlwaysShown();
+
+// The name of the first control whose access key another control of the
+// table uses too (as its access key or as the "&" mark of its caption), or
+// nullptr when each key belongs to one control.
+const wchar_t* AccessKeyClash(const ControlDescription* controls, size_t count);
+
+// The access keys of a form's controls.
+class AccessKeyTable {
+public:
+    void Add(wchar_t key, HWND control) { keys_.emplace_back(key, control); }
+
+    // Alt with a character presses the control whose access key it is, as a
+    // click would, if the user could click it now. True when one was pressed.
+    bool Press(wchar_t typed) const;
+
+private:
+    std::vector<std::pair<wchar_t, HWND>> keys_;
+};
 
 }  // namespace gui

@@ -1,5 +1,6 @@
 // The application object: the common controls, COM for the UI thread, the
-// title of the default error box, and the message loop.
+// title of the default error box, the owner of message boxes, and the
+// message loop.
 #pragma once
 
 #include "win/Com.h"
@@ -59,50 +60,5 @@ private:
     std::vector<HWND> modalWindows_;
     bool showingError_ = false;
 };
-
-// Sent by the message loops to a top-level window when the user types a
-// character (wParam) with Alt; the window answers nonzero when it pressed a
-// control for it. Only our own windows receive it.
-constexpr UINT kPressAccessKey = WM_APP;
-
-// Keyboard handling as in a dialog, for the message loops: Tab, the arrow
-// keys and Enter move between the controls; Alt shows the keyboard cues, and
-// Alt with a character presses the control whose access key it is. True
-// when the message needs no more handling.
-bool HandleDialogMessage(MSG& msg);
-
-// Lets the thread's windows paint while a long piece of work holds the
-// thread and calls it often (between the pieces of a write), so that they
-// show how far the work got and, on Windows, are not marked "Not Responding"
-// (after 5 s without reading messages). It reads messages only once the
-// interval has passed since it last did: work that is soon over pays next to
-// nothing. Messages that other threads and programs send are answered then,
-// as in any reading of messages; no input and no posted message is taken,
-// so nothing that the user does starts meanwhile.
-class PaintPump {
-public:
-    explicit PaintPump(DWORD intervalMs) : intervalMs_(intervalMs), last_(GetTickCount()) {}
-    void operator()();
-
-private:
-    DWORD intervalMs_;
-    DWORD last_;
-};
-
-// Runs the work of a window procedure: an exception it raises is shown in the
-// default error box instead of crossing the callback, and answers 0.
-template <typename Work>
-LRESULT Guarded(Work&& work) noexcept {
-    try {
-        return work();
-    } catch (...) {
-        try {
-            Application::Current().ShowException();
-        } catch (...) {
-            // Not even the box could be shown; the program runs on.
-        }
-        return 0;
-    }
-}
 
 }  // namespace gui

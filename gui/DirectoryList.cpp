@@ -1,6 +1,5 @@
 #include "gui/DirectoryList.h"
 
-#include "gui/Application.h"
 #include "gui/Dpi.h"
 #include "win/Error.h"
 #include "win/LateImports.h"

@@ -1,10 +1,11 @@
 #include "gui/Form.h"
 
-#include "gui/AccessKey.h"
-#include "gui/Application.h"
+#include "gui/DialogKeys.h"
 #include "gui/DirectoryList.h"
 #include "gui/DriveCombo.h"
 #include "gui/Dpi.h"
+#include "gui/ExceptionGuard.h"
+#include "gui/ModalLoop.h"
 #include "gui/Picture.h"
 #include "gui/PictureButton.h"
 #include "gui/SpeedButton.h"
@@ -149,32 +150,7 @@ RECT CentredBounds(const FormLayout& form, int dpi) {
     return RECT{left, top, left + width, top + height};
 }
 
-// The letter a caption marks with "&": labels (unless they show "&" as it
-// is), group boxes, picture buttons and check boxes; a speed button shows
-// its caption as it is, and the other controls hold content, not captions.
-wchar_t MarkedLetter(const ControlDescription& control) {
-    const std::wstring text = control.text ? control.text : L"";
-    switch (control.kind) {
-    case ControlKind::Label: return (control.options & kLiteralText) ? 0 : MnemonicOf(text);
-    case ControlKind::GroupBox:
-    case ControlKind::PictureButton:
-    case ControlKind::CheckBox: return MnemonicOf(text);
-    default: return 0;
-    }
-}
-
 }  // namespace
-
-const wchar_t* AccessKeyClash(const ControlDescription* controls, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        const wchar_t key = controls[i].accessKey;
-        for (size_t j = 0; key && j < count; ++j) {
-            if (j != i && (IsAccessKey(controls[j].accessKey, key) || IsAccessKey(MarkedLetter(controls[j]), key)))
-                return controls[i].name;
-        }
-    }
-    return nullptr;
-}
 
 FormBase::FormBase() = default;
 
@@ -258,7 +234,7 @@ HWND FormBase::CreateControl(const ControlDescription& control, const ControlDes
     }
     if (control.accessKey) {
         SetSpeedButtonAccessKey(window, control.accessKey);
-        accessKeys_.emplace_back(control.accessKey, window);
+        accessKeys_.Add(control.accessKey, window);
     }
     return window;
 }
@@ -288,41 +264,14 @@ void FormBase::BindChange(HWND control, std::function<void()> handler) {
 
 void FormBase::ShowModal() {
     if (IsWindowVisible(Handle())) return;
-    const HWND owner = GetWindow(Handle(), GW_OWNER);
-    // The owner takes input again, and is the active window, however the
-    // showing ends.
-    struct OwnerDisabled {
-        HWND owner;
-        explicit OwnerDisabled(HWND o) : owner(o) {
-            if (owner) EnableWindow(owner, FALSE);
-        }
-        ~OwnerDisabled() {
-            if (!owner) return;
-            EnableWindow(owner, TRUE);
-            SetActiveWindow(owner);
-        }
-    } disabled(owner);
-    const Application::ModalScope modal(Handle());
-
+    const ModalLoop loop(Handle());
     shownModally_ = true;
     ShowWindow(Handle(), SW_SHOWNORMAL);
     Guarded([this] {
         Activated();
         return LRESULT{0};
     });
-    MSG msg;
-    while (shownModally_ && IsWindow(Handle())) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            // The program is ending: leave the quit for the outer loop.
-            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-            Close();
-            break;
-        }
-        if (HandleDialogMessage(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    if (!loop.Run(shownModally_)) Close();
 }
 
 void FormBase::Close() {
@@ -369,17 +318,6 @@ void FormBase::ChangeCues(WPARAM change) {
     hiddenCues_ = ChangedCues(hiddenCues_, change);
     for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageW(child, WM_UPDATEUISTATE, change, 0);
-}
-
-// Alt with a character presses the control whose access key it is, as a
-// click would, if the user could click it now.
-bool FormBase::PressAccessKey(wchar_t typed) {
-    for (const auto& [key, control] : accessKeys_) {
-        if (!IsAccessKey(typed, key) || !IsUsable(control)) continue;
-        SendMessageW(control, BM_CLICK, 0, 0);
-        return true;
-    }
-    return false;
 }
 
 LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -430,7 +368,7 @@ LRESULT FormBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYUISTATE:
         return hiddenCues_;
     case kPressAccessKey:
-        return PressAccessKey(static_cast<wchar_t>(wParam));
+        return accessKeys_.Press(static_cast<wchar_t>(wParam));
     case WM_ACTIVATE:
         // Like a dialog: the focus comes back to where it was, and the first
         // time to the first control in tab order.

@@ -8,6 +8,8 @@
 // of its own) tens, and the start waits for none of them.
 #pragma once
 
+#include "gui/AccessKey.h"
+#include "gui/ControlTable.h"
 #include "gui/SubclassedWindow.h"
 #include "gui/Window.h"
 #include "win/Gdi.h"
@@ -24,25 +26,6 @@ class DirectoryList;
 class DriveCombo;
 class PictureButton;
 
-enum class ControlKind { Label, SpeedButton, GroupBox, Memo, PictureButton, CheckBox, Edit, DirectoryList, DriveCombo };
-
-// Geometry in pixels at 96 dpi.
-struct Geometry {
-    int left, top, width, height;
-};
-
-enum ControlOption : unsigned {
-    kBold = 1u << 0,            // the bold variant of the form's font
-    kWidthFollowsText = 1u << 1,
-    kCentred = 1u << 2,         // text centred horizontally
-    kVerticallyCentred = 1u << 3,
-    kChecked = 1u << 4,
-    kTransparent = 1u << 5,
-    kLiteralText = 1u << 6,     // "&" is shown, not taken as an accelerator mark
-};
-
-constexpr int kNoTabStop = -1;
-
 enum class ControlsMade { kAtCreation, kWhenFirstShown };
 
 // The window's own layout: its class, caption, client size, styles and font.
@@ -54,28 +37,6 @@ struct FormLayout {
     const wchar_t* fontFace;
     int fontPoints;
 };
-
-// What the form needs of one control, without the binding to the form's fields.
-struct ControlDescription {
-    const wchar_t* name;
-    ControlKind kind;
-    int id;
-    const wchar_t* container;  // a group box the geometry is relative to, or nullptr
-    Geometry geometry;
-    const wchar_t* text;
-    unsigned options;
-    int tabOrder;  // kNoTabStop for controls that never take the focus
-    int picture;   // resource of a picture button's picture
-    // A speed button's access key: the letter of its caption that Alt
-    // presses, or 0. Unique in the form, also among the "&" marks of the
-    // other captions.
-    wchar_t accessKey;
-};
-
-// The name of the first control whose access key another control of the
-// table uses too (as its access key or as the "&" mark of its caption), or
-// nullptr when each key belongs to one control.
-const wchar_t* AccessKeyClash(const ControlDescription* controls, size_t count);
 
 class FormBase : public Window {
 public:
@@ -127,7 +88,6 @@ private:
     void CreateControls();
     bool TakesInput(HWND control) const;
     void ChangeCues(WPARAM change);
-    bool PressAccessKey(wchar_t typed);
 
     int dpi_ = 96;
     std::vector<ControlDescription> controls_;
@@ -142,7 +102,7 @@ private:
     std::vector<std::unique_ptr<SubclassedWindow>> subclassed_;
     std::vector<HWND> transparent_;
     HWND lastFocus_ = nullptr;
-    std::vector<std::pair<wchar_t, HWND>> accessKeys_;
+    AccessKeyTable accessKeys_;
     WORD hiddenCues_ = 0;  // UISF_* flags
 };
 

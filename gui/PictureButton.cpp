@@ -1,6 +1,5 @@
 #include "gui/PictureButton.h"
 
-#include "gui/Application.h"
 #include "gui/Caption.h"
 #include "gui/Dpi.h"
 #include "win/Error.h"

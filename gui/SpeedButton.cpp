@@ -2,8 +2,8 @@
 
 #include "gui/AccessKey.h"
 #include "gui/AccessibleButton.h"
-#include "gui/Application.h"
 #include "gui/Caption.h"
+#include "gui/ExceptionGuard.h"
 #include "gui/Window.h"
 #include "win/Error.h"
 #include "win/Gdi.h"
@@ -221,7 +221,7 @@ void RegisterSpeedButtonClass() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kSpeedButtonClass;
-    win::RegisterClassOnce(wc);
+    win::EnsureClassRegistered(wc);
 }
 
 }  // namespace gui

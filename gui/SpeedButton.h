@@ -7,6 +7,13 @@
 // WM_GETFONT, BM_GETCHECK and BM_GETSTATE as a button does, keeps the
 // keyboard cues its parent sends (WM_UPDATEUISTATE, WM_QUERYUISTATE), and
 // answers WM_GETOBJECT with an accessible push button for screen readers.
+//
+// A class of its own, not a subclassed BUTTON: measured under Wine, a BUTTON
+// takes the focus when pressed (by the mouse and by BM_CLICK), keeps no
+// keyboard cues, and its standard accessible object says role "client",
+// focusable, no default action and no key without an "&" in its text; so the
+// press, cue, paint and accessible code would all stay, and only about 35
+// of its 227 lines (registration, font, text) would go.
 #pragma once
 
 #include <windows.h>

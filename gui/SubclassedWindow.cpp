@@ -1,6 +1,6 @@
 #include "gui/SubclassedWindow.h"
 
-#include "gui/Application.h"
+#include "gui/ExceptionGuard.h"
 #include "win/CommonControls.h"
 #include "win/Error.h"
 

@@ -1,6 +1,6 @@
 #include "gui/Window.h"
 
-#include "gui/Application.h"
+#include "gui/ExceptionGuard.h"
 #include "win/Error.h"
 #include "win/Window.h"
 
@@ -14,7 +14,7 @@ void Window::DestroyHandle() {
     if (handle_) DestroyWindow(handle_);
 }
 
-void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HICON smallIcon) {
+void Window::RegisterWindowObjectClass(const wchar_t* className, HICON icon, HICON smallIcon) {
     WNDCLASSEXW wc{sizeof wc};
     wc.lpfnWndProc = &Window::Procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -23,7 +23,7 @@ void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HICON small
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
-    win::RegisterClassOnce(wc);
+    win::EnsureClassRegistered(wc);
 }
 
 void Window::CreateHandle(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,

@@ -20,8 +20,10 @@ public:
     HWND Handle() const { return handle_; }
 
 protected:
-    // Registers the window class once per process.
-    static void RegisterClassOnce(const wchar_t* className, HICON icon, HICON smallIcon);
+    // Registers, once per process, the class of windows whose messages go to
+    // the Window object each is made for: the arrow cursor, the face colour
+    // behind, the icons given.
+    static void RegisterWindowObjectClass(const wchar_t* className, HICON icon, HICON smallIcon);
 
     void CreateHandle(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
                       const RECT& bounds, HWND owner);

@@ -10,7 +10,7 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-void RegisterClassOnce(const WNDCLASSEXW& windowClass) {
+void EnsureClassRegistered(const WNDCLASSEXW& windowClass) {
     WNDCLASSEXW existing{sizeof existing};
     if (GetClassInfoExW(windowClass.hInstance, windowClass.lpszClassName, &existing)) return;
     if (!RegisterClassExW(&windowClass)) ThrowLastError(L"Cannot register window class");

@@ -12,6 +12,6 @@ std::wstring WindowText(HWND window);
 
 // Registers the window class unless its module has one of that name already;
 // raises the system's error when it cannot.
-void RegisterClassOnce(const WNDCLASSEXW& windowClass);
+void EnsureClassRegistered(const WNDCLASSEXW& windowClass);
 
 }  // namespace win

@@ -47,8 +47,9 @@ void TfrmMain::CheckDestination(const std::wstring& path) {
         log_->Append(waiting, L"...");
         waitingEntry_ = waiting;
     } catch (...) {
-        ShowMessageBox(L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + win::CurrentExceptionMessage(),
-                       L"Hiba!", MB_ICONERROR);
+        ShowMessageBoxAfterLog(
+            L"Probléma lépett fel a telepítés közben!\n\nHibaüzenet:\n" + win::CurrentExceptionMessage(), L"Hiba!",
+            MB_ICONERROR);
     }
 }
 

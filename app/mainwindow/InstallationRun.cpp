@@ -4,7 +4,7 @@
 #include "app/Folders.h"
 #include "app/PayloadWriter.h"
 #include "app/mainwindow/mainwindow.h"
-#include "gui/Application.h"
+#include "gui/PaintPump.h"
 #include "win/Paths.h"
 #include "win/ShutdownBlock.h"
 
@@ -65,8 +65,8 @@ void TfrmMain::btnInstallClick() {
     const std::wstring& chosen = installerState.Destination;
     // Without a folder the files would land in the root of the current drive.
     if (chosen.empty()) {
-        ShowMessageBox(L"Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt.", L"Hiba!",
-                       MB_ICONERROR);
+        ShowMessageBoxAfterLog(L"Nincs kiválasztva a telepítés helye! Kérlek válassz mappát a telepítés előtt.",
+                               L"Hiba!", MB_ICONERROR);
         return;
     }
     // Where the last check looked; the log shows the destination as chosen.
@@ -103,9 +103,9 @@ void TfrmMain::btnInstallClick() {
     if (!PayloadFileExists(kDatacore, destination)) {
         writer.Write(kDatacore);
         log_->Append(databaseEntry, kOk);
-    } else if (AskMessageBox(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben felülírod, "
-                             L"minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
-                             L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
+    } else if (AskMessageBoxAfterLog(L"FONTOS FIGYELMEZTETÉS!\nA datacore.kdx fájl már létezik. Amennyiben "
+                                     L"felülírod, minden benne tárolt adat elveszik!\n\nBiztosan folytatod a műveletet?",
+                                     L"FIGYELMEZTETÉS!", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES) {
         // No is the default button: a reflexive Enter keeps the user's data;
         // keys typed while the run was busy are thrown away before the box
         // opens, so a hurried "I" (Igen) or Y meant for nothing does not

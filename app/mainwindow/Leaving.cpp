@@ -27,6 +27,7 @@ void TfrmMain::btnExitClick() {
         SendMessageW(Handle(), WM_CLOSE, 0, 0);
         return;
     }
-    if (ShowMessageBox(L"Biztosan kilépsz a telepítőből?", L"Kilépés", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (ShowMessageBoxAfterLog(L"Biztosan kilépsz a telepítőből?", L"Kilépés", MB_YESNO | MB_ICONQUESTION) ==
+        IDYES)
         SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }

@@ -14,8 +14,8 @@ TfrmMain* frmMain = nullptr;
 
 namespace {
 
+using gui::Control;
 using gui::ControlKind;
-using gui::kNoTabStop;
 
 const gui::FormLayout kForm{
     L"TfrmMain",
@@ -29,39 +29,45 @@ const gui::FormLayout kForm{
     8,
 };
 
-// name, kind, id, container, geometry, text, options, tab order, picture, access key; field, event
-const gui::ControlLayout<TfrmMain> kControls[] = {
-    {{L"Label1", ControlKind::Label, idLabel1, nullptr, {11, 16, 395, 13},
-      L"Kérlek válaszd ki a telepítés helyét, majd kattints a Telepítés gombra!",
-      gui::kBold | gui::kWidthFollowsText | gui::kCentred, kNoTabStop, 0},
+// Each control's description; the field that gets its handle; its event.
+constexpr gui::ControlLayout<TfrmMain> kControls[] = {
+    {Control(L"Label1", ControlKind::Label, idLabel1)
+         .At(11, 16).Size(395, 13)
+         .Text(L"Kérlek válaszd ki a telepítés helyét, majd kattints a Telepítés gombra!")
+         .Options(gui::kBold | gui::kWidthFollowsText | gui::kCentred),
      &TfrmMain::Label1, nullptr},
-    {{L"btnExit", ControlKind::SpeedButton, idBtnExit, nullptr, {323, 430, 75, 25}, L"Kilépés", 0, kNoTabStop, 0,
-      L'K'},
+    {Control(L"btnExit", ControlKind::SpeedButton, idBtnExit)
+         .At(323, 430).Size(75, 25).Text(L"Kilépés").AccessKey(L'K'),
      &TfrmMain::btnExit, &TfrmMain::btnExitClick},
-    {{L"btnInstall", ControlKind::SpeedButton, idBtnInstall, nullptr, {242, 430, 75, 25}, L"Telepítés", gui::kBold,
-      kNoTabStop, 0, L'T'},
+    {Control(L"btnInstall", ControlKind::SpeedButton, idBtnInstall)
+         .At(242, 430).Size(75, 25).Text(L"Telepítés").Options(gui::kBold).AccessKey(L'T'),
      &TfrmMain::btnInstall, &TfrmMain::btnInstallClick},
-    {{L"gbxDestination", ControlKind::GroupBox, idGbxDestination, nullptr, {24, 155, 374, 48}, L"Cél mappa", 0, 0, 0},
+    {Control(L"gbxDestination", ControlKind::GroupBox, idGbxDestination)
+         .At(24, 155).Size(374, 48).Text(L"Cél mappa").Tab(0),
      &TfrmMain::gbxDestination, nullptr},
-    {{L"lblDestinationDir", ControlKind::Label, idLblDestinationDir, L"gbxDestination", {16, 14, 337, 25},
-      L"", gui::kVerticallyCentred | gui::kLiteralText, kNoTabStop, 0},
+    {Control(L"lblDestinationDir", ControlKind::Label, idLblDestinationDir)
+         .In(L"gbxDestination").At(16, 14).Size(337, 25)
+         .Options(gui::kVerticallyCentred | gui::kLiteralText),
      &TfrmMain::lblDestinationDir, nullptr},
-    {{L"memProgress", ControlKind::Memo, idMemProgress, nullptr, {24, 213, 374, 188}, L"", 0, 1, 0},
+    {Control(L"memProgress", ControlKind::Memo, idMemProgress).At(24, 213).Size(374, 188).Tab(1),
      &TfrmMain::memProgress, nullptr},
-    {{L"btnDefault", ControlKind::PictureButton, idBtnDefault, nullptr, {24, 48, 89, 89}, L"Alapértelmezett", 0, 2,
-      IDP_DEFAULT},
+    {Control(L"btnDefault", ControlKind::PictureButton, idBtnDefault)
+         .At(24, 48).Size(89, 89).Text(L"Alapértelmezett").Tab(2).Picture(IDP_DEFAULT),
      &TfrmMain::btnDefault, &TfrmMain::btnDefaultClick},
-    {{L"btnDocuments", ControlKind::PictureButton, idBtnDocuments, nullptr, {119, 48, 89, 89}, L"Dokumentumok", 0, 3,
-      IDP_DOCUMENTS},
+    {Control(L"btnDocuments", ControlKind::PictureButton, idBtnDocuments)
+         .At(119, 48).Size(89, 89).Text(L"Dokumentumok").Tab(3).Picture(IDP_DOCUMENTS),
      &TfrmMain::btnDocuments, &TfrmMain::btnDocumentsClick},
-    {{L"btnDesktop", ControlKind::PictureButton, idBtnDesktop, nullptr, {214, 48, 89, 89}, L"Asztal", 0, 4,
-      IDP_DESKTOP},
+    {Control(L"btnDesktop", ControlKind::PictureButton, idBtnDesktop)
+         .At(214, 48).Size(89, 89).Text(L"Asztal").Tab(4).Picture(IDP_DESKTOP),
      &TfrmMain::btnDesktop, &TfrmMain::btnDesktopClick},
-    {{L"btnBrowse", ControlKind::PictureButton, idBtnBrowse, nullptr, {309, 48, 89, 89}, L"Egyéb (Tallóz...)", 0, 5,
-      IDP_BROWSE},
+    {Control(L"btnBrowse", ControlKind::PictureButton, idBtnBrowse)
+         .At(309, 48).Size(89, 89).Text(L"Egyéb (Tallóz...)").Tab(5).Picture(IDP_BROWSE),
      &TfrmMain::btnBrowse, &TfrmMain::btnBrowseClick},
-    {{L"cbxReadme", ControlKind::CheckBox, idCbxReadme, nullptr, {24, 407, 374, 17},
-      L"Telepítés után a kiadási megjegyzések elolvasása", gui::kChecked, 6, 0},
+    {Control(L"cbxReadme", ControlKind::CheckBox, idCbxReadme)
+         .At(24, 407).Size(374, 17)
+         .Text(L"Telepítés után a kiadási megjegyzések elolvasása")
+         .Options(gui::kChecked)
+         .Tab(6),
      &TfrmMain::cbxReadme, nullptr},
 };
 
@@ -77,7 +83,7 @@ HICON LoadProgramIcon(int metricX, int metricY) {
 }  // namespace
 
 TfrmMain::TfrmMain() {
-    RegisterClassOnce(kForm.className, LoadProgramIcon(SM_CXICON, SM_CYICON),
+    RegisterWindowObjectClass(kForm.className, LoadProgramIcon(SM_CXICON, SM_CYICON),
                       LoadProgramIcon(SM_CXSMICON, SM_CYSMICON));
     // No owner: the main window has the task-bar button and shows its caption there.
     Build(kForm, kControls);
@@ -103,7 +109,7 @@ void TfrmMain::FormShow() {
     log_->Add(L"> futási környezet ellenőrzése: ");
     state.OsProductName = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersionKey, L"ProductName");
     if (!IsSupportedSystem(state.OsProductName)) {
-        ShowMessageBox(L"Nem kompatibilis operációs rendszer! A telepítő leáll.", L"Hiba!", MB_ICONERROR);
+        ShowMessageBoxAfterLog(L"Nem kompatibilis operációs rendszer! A telepítő leáll.", L"Hiba!", MB_ICONERROR);
         gui::Application::Current().Terminate();
         return;
     }
@@ -123,12 +129,12 @@ void TfrmMain::FormShow() {
     MarkLocationButton(lbDefault);
 }
 
-int TfrmMain::ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
+int TfrmMain::ShowMessageBoxAfterLog(const std::wstring& text, const std::wstring& title, unsigned flags) {
     log_->Flush();
     return gui::ShowMessageBox(text, title, flags);
 }
 
-int TfrmMain::AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags) {
+int TfrmMain::AskMessageBoxAfterLog(const std::wstring& text, const std::wstring& title, unsigned flags) {
     log_->Flush();
     return gui::AskMessageBox(text, title, flags);
 }

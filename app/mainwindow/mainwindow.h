@@ -101,10 +101,10 @@ private:
 
     // A message box of the main window's. The box lets the window paint, so
     // the log's gathered writes are shown first.
-    int ShowMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags);
+    int ShowMessageBoxAfterLog(const std::wstring& text, const std::wstring& title, unsigned flags);
     // The same for a question: input that waited while the window was busy
     // does not answer it.
-    int AskMessageBox(const std::wstring& text, const std::wstring& title, unsigned flags);
+    int AskMessageBoxAfterLog(const std::wstring& text, const std::wstring& title, unsigned flags);
 
     // The destination (Destination.cpp). A location button's choice: the
     // marks, the destination, its check.

@@ -52,7 +52,7 @@ private:
 class FailingPainter : public gui::Window {
 public:
     explicit FailingPainter(HWND parent) {
-        RegisterClassOnce(L"FailingPainter", nullptr, nullptr);
+        RegisterWindowObjectClass(L"FailingPainter", nullptr, nullptr);
         CreateHandle(L"FailingPainter", L"", WS_CHILD | WS_VISIBLE, 0, RECT{372, 10, 388, 26}, parent);
     }
     void Fail() {
@@ -78,7 +78,7 @@ private:
 class ThrowingWindow : public gui::Window {
 public:
     explicit ThrowingWindow(bool throwOnShow) : throwOnShow_(throwOnShow) {
-        RegisterClassOnce(L"ThrowingWindow", nullptr, nullptr);
+        RegisterWindowObjectClass(L"ThrowingWindow", nullptr, nullptr);
         CreateHandle(L"ThrowingWindow", L"Hibadoboz próba", WS_OVERLAPPEDWINDOW, 0, RECT{100, 100, 500, 600}, nullptr);
         int top = 10;
         for (int i = 0; i < static_cast<int>(std::size(kMessages)); ++i, top += 30) AddButton(kMessages[i], kFirstId + i, top);

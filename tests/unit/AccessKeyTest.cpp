@@ -1,6 +1,5 @@
 #include "WideText.h"
 #include "gui/AccessKey.h"
-#include "gui/Form.h"
 
 #include <doctest.h>
 
@@ -68,12 +67,10 @@ TEST_CASE("setting and clearing keyboard cues changes only the flags named") {
 
 TEST_CASE("an access key clashes with another control's access key or caption mark, not with content") {
     using gui::ControlKind;
-    const gui::ControlDescription install{L"install", ControlKind::SpeedButton, 1, nullptr, {}, L"Telepítés", 0,
-                                          gui::kNoTabStop, 0, L'T'};
-    const gui::ControlDescription leave{L"leave", ControlKind::SpeedButton, 2, nullptr, {}, L"Kilépés", 0,
-                                        gui::kNoTabStop, 0, L'K'};
+    const auto install = gui::Control(L"install", ControlKind::SpeedButton, 1).Text(L"Telepítés").AccessKey(L'T');
+    const auto leave = gui::Control(L"leave", ControlKind::SpeedButton, 2).Text(L"Kilépés").AccessKey(L'K');
     const auto with = [](ControlKind kind, const wchar_t* text, unsigned options = 0, wchar_t key = 0) {
-        return gui::ControlDescription{L"other", kind, 3, nullptr, {}, text, options, 0, 0, key};
+        return gui::Control(L"other", kind, 3).Text(text).Options(options).Tab(0).AccessKey(key);
     };
     struct Case {
         gui::ControlDescription other;

@@ -1,5 +1,5 @@
-#include "gui/Application.h"
 #include "gui/MessageQueue.h"
+#include "gui/PaintPump.h"
 
 #include <windows.h>
 

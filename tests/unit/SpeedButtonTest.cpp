@@ -2,6 +2,7 @@
 // cues, and the accessible object a screen reader gets for them, in process.
 #include "FailingAllocations.h"
 #include "gui/Application.h"
+#include "gui/DialogKeys.h"
 #include "gui/Form.h"
 #include "gui/SpeedButton.h"
 #include "win/Com.h"
@@ -20,7 +21,7 @@ enum { idInstall = 101, idLeave, idNoKey };
 class KeysForm : public gui::Form<KeysForm> {
 public:
     KeysForm() {
-        RegisterClassOnce(L"KORdexKeysTestForm", nullptr, nullptr);
+        RegisterWindowObjectClass(L"KORdexKeysTestForm", nullptr, nullptr);
         Build(kForm, kControls);
     }
 
@@ -40,13 +41,13 @@ private:
 
 const gui::FormLayout KeysForm::kForm{L"KORdexKeysTestForm", L"Keys", 200, 100, WS_POPUP, 0, L"Tahoma", 8};
 const gui::ControlLayout<KeysForm> KeysForm::kControls[3] = {
-    {{L"install", gui::ControlKind::SpeedButton, idInstall, nullptr, {10, 10, 75, 25}, L"Telepítés", 0,
-      gui::kNoTabStop, 0, L'T'},
+    {gui::Control(L"install", gui::ControlKind::SpeedButton, idInstall)
+         .At(10, 10).Size(75, 25).Text(L"Telepítés").AccessKey(L'T'),
      &KeysForm::install, &KeysForm::installClick},
-    {{L"leave", gui::ControlKind::SpeedButton, idLeave, nullptr, {90, 10, 75, 25}, L"Kilépés", 0, gui::kNoTabStop, 0,
-      L'K'},
+    {gui::Control(L"leave", gui::ControlKind::SpeedButton, idLeave)
+         .At(90, 10).Size(75, 25).Text(L"Kilépés").AccessKey(L'K'),
      &KeysForm::leave, &KeysForm::leaveClick},
-    {{L"noKey", gui::ControlKind::SpeedButton, idNoKey, nullptr, {10, 50, 75, 25}, L"Mégsem", 0, gui::kNoTabStop, 0},
+    {gui::Control(L"noKey", gui::ControlKind::SpeedButton, idNoKey).At(10, 50).Size(75, 25).Text(L"Mégsem"),
      &KeysForm::noKey, nullptr},
 };
 

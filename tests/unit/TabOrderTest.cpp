@@ -17,7 +17,7 @@ enum { idLabel = 101, idBox, idTicked, idEdit, idGroup };
 class ShuffledForm : public gui::Form<ShuffledForm> {
 public:
     ShuffledForm() {
-        RegisterClassOnce(L"KORdexTabOrderTestForm", nullptr, nullptr);
+        RegisterWindowObjectClass(L"KORdexTabOrderTestForm", nullptr, nullptr);
         Build(kForm, kControls);
     }
 
@@ -34,16 +34,15 @@ private:
 
 const gui::FormLayout ShuffledForm::kForm{L"KORdexTabOrderTestForm", L"Tab", 200, 120, WS_POPUP, WS_EX_CONTROLPARENT,
                                           L"Tahoma", 8};
-// name, kind, id, container, geometry, text, options, tab order
 const gui::ControlLayout<ShuffledForm> ShuffledForm::kControls[5] = {
-    {{L"label", gui::ControlKind::Label, idLabel, nullptr, {10, 5, 100, 13}, L"Címke", 0, gui::kNoTabStop, 0},
+    {gui::Control(L"label", gui::ControlKind::Label, idLabel).At(10, 5).Size(100, 13).Text(L"Címke"),
      &ShuffledForm::label, nullptr},
-    {{L"ticked", gui::ControlKind::CheckBox, idTicked, nullptr, {10, 90, 100, 17}, L"Pipa", 0, 2, 0},
+    {gui::Control(L"ticked", gui::ControlKind::CheckBox, idTicked).At(10, 90).Size(100, 17).Text(L"Pipa").Tab(2),
      &ShuffledForm::ticked, nullptr},
-    {{L"group", gui::ControlKind::GroupBox, idGroup, nullptr, {5, 20, 190, 65}, L"Csoport", 0, 0, 0},
+    {gui::Control(L"group", gui::ControlKind::GroupBox, idGroup).At(5, 20).Size(190, 65).Text(L"Csoport").Tab(0),
      &ShuffledForm::group, nullptr},
-    {{L"box", gui::ControlKind::Memo, idBox, nullptr, {10, 55, 100, 25}, L"", 0, 1, 0}, &ShuffledForm::box, nullptr},
-    {{L"edit", gui::ControlKind::Edit, idEdit, nullptr, {10, 30, 100, 21}, L"", 0, 0, 0}, &ShuffledForm::edit,
+    {gui::Control(L"box", gui::ControlKind::Memo, idBox).At(10, 55).Size(100, 25).Tab(1), &ShuffledForm::box, nullptr},
+    {gui::Control(L"edit", gui::ControlKind::Edit, idEdit).At(10, 30).Size(100, 21).Tab(0), &ShuffledForm::edit,
      nullptr},
 };
 
