@@ -50,7 +50,7 @@ fi
 [[ $KORDEX_ARCH == i686 ]] || KORDEX_ARCH=i686 "$root/scripts/build.sh" >/dev/null
 shipped_build=$(kordex_build_dir i686)
 KORDEX_BUILD=$(kordex_build_dir "$KORDEX_ARCH")
-source "$root/scripts/bench.sh"
+source "$root/scripts/sandbox.sh"
 declare -A nsis_targets=([i686]=x86-unicode [x86_64]=amd64-unicode)
 # Rounds of start-ups (each kind started as often as there are tries), of
 # run pairs (the run and the same work), and of memory samples.
@@ -74,9 +74,9 @@ declare -A titles=([release]="6.6 MB" [large]="60 MB")
 caption='KORdex v1.2 - program telepítő'
 nsis_caption='KORdex Setup: Installation Folder'
 
-bench_start_screen
-mkdir -p "$BENCH" && chmod 755 "$BENCH"
-bench_make_template "$BENCH/template-root"
+sandbox_start_screen
+mkdir -p "$SANDBOX" && chmod 755 "$SANDBOX"
+sandbox_make_template "$SANDBOX/template-root"
 
 # The payload of the given item sizes (random bytes, so that nothing
 # compresses it), the installer and the NSIS installer built with it.
@@ -121,8 +121,8 @@ sample_memory() {
 drive() {
   local prefix=$1
   cat >"$prefix/drive_c/benchmark.txt"
-  bench_wine "$prefix" wine 'K:\tests\e2e\driver\driver.exe' 'C:\benchmark.txt' </dev/null >"$prefix/driver.log" 2>&1 ||
-    { cat "$prefix/driver.log" >&2; bench_fail "the driver failed"; }
+  sandbox_wine "$prefix" wine 'K:\tests\e2e\driver\driver.exe' 'C:\benchmark.txt' </dev/null >"$prefix/driver.log" 2>&1 ||
+    { cat "$prefix/driver.log" >&2; sandbox_fail "the driver failed"; }
   awk '$NF == "ms" && $1 ~ /:$/ {sub(/:$/, "", $1); print $1, $2}' "$prefix/driver.log"
 }
 
@@ -134,9 +134,9 @@ uninstall() {
 
 installed_check() {
   local prefix=$1 payload=$2 what=$3
-  cmp -s "$prefix/drive_c/Kordex/kordex.exe" "$payload/kordex.exe" || bench_fail "$what: kordex.exe differs"
-  [[ -d $prefix/drive_c/Kordex/excel && -d $prefix/drive_c/Kordex/xml ]] || bench_fail "$what: no excel or xml"
-  compgen -G "$prefix/drive_c/users/*/Desktop/Kordex.lnk" >/dev/null || bench_fail "$what: no shortcut"
+  cmp -s "$prefix/drive_c/Kordex/kordex.exe" "$payload/kordex.exe" || sandbox_fail "$what: kordex.exe differs"
+  [[ -d $prefix/drive_c/Kordex/excel && -d $prefix/drive_c/Kordex/xml ]] || sandbox_fail "$what: no excel or xml"
+  compgen -G "$prefix/drive_c/users/*/Desktop/Kordex.lnk" >/dev/null || sandbox_fail "$what: no shortcut"
 }
 
 # A round of start-ups in one driver: an untimed start of the empty window
@@ -182,7 +182,7 @@ startup_steps() {
 measure_same_work() {
   local prefix=$1 name=$2 time
   uninstall "$prefix"
-  time=$(bench_wine "$prefix" wine 'K:\tests\benchmark\same_work.exe' 'P:' 'C:\Kordex' "${names[@]}" \
+  time=$(sandbox_wine "$prefix" wine 'K:\tests\benchmark\same_work.exe' 'P:' 'C:\Kordex' "${names[@]}" \
     </dev/null 2>&1 | awk '$1 == "run:" {print $2}')
   installed_check "$prefix" "$work/payload-$name" "same work"
   echo "same $time"
@@ -248,9 +248,9 @@ kb() { echo "$((($1 + 512) / 1024))"; }
 declare -A table
 for name in release large; do
   build_installers "$name"
-  prefix=$(bench_prefix "benchmark-$name")
-  bench_map "$prefix" p: "$work/payload-$name"
-  bench_reg "$prefix" "HKCU\\Software\\Wine\\AppDefaults\\KORdexSetup-$name-vista.exe" Version REG_SZ vista
+  prefix=$(sandbox_prefix "benchmark-$name")
+  sandbox_map "$prefix" p: "$work/payload-$name"
+  sandbox_reg "$prefix" "HKCU\\Software\\Wine\\AppDefaults\\KORdexSetup-$name-vista.exe" Version REG_SZ vista
   results=$work/results-$name
   : >"$results"
   # Untimed first: every program started and the run made once, so that
@@ -280,7 +280,7 @@ for name in release large; do
   for round in $(seq "$memory_rounds"); do
     measure_memory "$prefix" "$name" >>"$results"
   done
-  bench_stop_server "$prefix"
+  sandbox_stop_server "$prefix"
   rm -rf "$prefix"
 
   payload_bytes=$(echo "${sizes[$name]}" | tr ' ' '\n' | awk '{s += $1} END {print s}')

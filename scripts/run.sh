@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts the installer under Wine, in a prefix of its own
-# under build/bench/prefixes/run. With a working display the installer opens
+# under build/sandbox/prefixes/run. With a working display the installer opens
 # there; without one it runs on a screen of its own (Xvfb), a screenshot is
 # saved and the installer is closed again. On a machine that runs no 32-bit
 # code it runs the x86-64 build under 64-bit Wine instead, from
@@ -13,38 +13,38 @@ echo "run: $(kordex_arch_title "$KORDEX_ARCH") ($KORDEX_ARCH_WHY)"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 KORDEX_BUILD=$(kordex_build_dir "$KORDEX_ARCH")
-source "$root/scripts/bench.sh"
+source "$root/scripts/sandbox.sh"
 
 headless=1
 if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then
   headless=0
   export KORDEX_DISPLAY=$DISPLAY
 else
-  # Reuse the bench's screen if a test run has one up; stop only our own.
-  [[ -s $BENCH/display ]] && own_screen=0 || own_screen=1
-  bench_start_screen
+  # Reuse the sandbox's screen if a test run has one up; stop only our own.
+  [[ -s $SANDBOX/display ]] && own_screen=0 || own_screen=1
+  sandbox_start_screen
 fi
-mkdir -p "$BENCH" && chmod 755 "$BENCH"
-bench_make_template "$BENCH/template-root"
-prefix=$(bench_prefix run)
+mkdir -p "$SANDBOX" && chmod 755 "$SANDBOX"
+sandbox_make_template "$SANDBOX/template-root"
+prefix=$(sandbox_prefix run)
 
 if ((!headless)); then
   echo "run: starting the installer on $DISPLAY (prefix $prefix)"
-  bench_wine "$prefix" wine 'K:\KORdexSetup.exe' </dev/null
-  bench_stop_server "$prefix"
+  sandbox_wine "$prefix" wine 'K:\KORdexSetup.exe' </dev/null
+  sandbox_stop_server "$prefix"
   exit 0
 fi
 
-bench_wine "$prefix" wine 'K:\KORdexSetup.exe' </dev/null >/dev/null 2>&1 &
-display=$(bench_display)
+sandbox_wine "$prefix" wine 'K:\KORdexSetup.exe' </dev/null >/dev/null 2>&1 &
+display=$(sandbox_display)
 if ! DISPLAY=$display timeout 30 xdotool search --sync --onlyvisible --name 'KORdex v1.2' >/dev/null; then
-  bench_stop_server "$prefix"
-  bench_fail "the installer's window did not appear"
+  sandbox_stop_server "$prefix"
+  sandbox_fail "the installer's window did not appear"
 fi
 # Let the first paint finish before the picture is taken.
 DISPLAY=$display xdotool sleep 0.5
 shot=$KORDEX_BUILD/screenshot.png
 DISPLAY=$display import -window root "$shot"
-bench_stop_server "$prefix"
-((own_screen)) && bench_stop_screen
+sandbox_stop_server "$prefix"
+((own_screen)) && sandbox_stop_screen
 echo "run: no display here, so the installer ran on a screen of its own; screenshot: $shot"

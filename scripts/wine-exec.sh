@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under Wine in the bench's unit-test prefix, for
+# Runs a Windows test program under Wine in the sandbox's unit-test prefix, for
 # CTest. Wine's helper processes keep inherited pipes open, so the program's
 # output goes to a file first and is printed when it has ended.
 set -u
-source "$(dirname "${BASH_SOURCE[0]}")/bench.sh"
-bench_require_display
-prefix=$BENCH/prefixes/unit
-[[ -d $prefix ]] || bench_fail "no unit-test prefix: run 'scripts/bench.sh start' first"
+source "$(dirname "${BASH_SOURCE[0]}")/sandbox.sh"
+sandbox_require_display
+prefix=$SANDBOX/prefixes/unit
+[[ -d $prefix ]] || sandbox_fail "no unit-test prefix: run 'scripts/sandbox.sh start' first"
 program=$1
 shift
 # Test programs live in the build folder, which the prefix maps as K:.
@@ -16,7 +16,7 @@ if [[ $program == "$KORDEX_BUILD"/* ]]; then
 fi
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
-bench_wine "$prefix" wine "$program" "$@" </dev/null >"$out" 2>&1
+sandbox_wine "$prefix" wine "$program" "$@" </dev/null >"$out" 2>&1
 status=$?
 cat "$out"
 exit $status

@@ -5,7 +5,7 @@
 # refused by 64-bit Windows ("side-by-side configuration is incorrect"), and
 # under Wine gets the 32-bit common controls or silently the old ones.
 #   check-manifests.sh FOLDER...
-# Wine prefixes (bench/) hold Wine's own programs, the build tests' scratch
+# Wine prefixes (sandbox/) hold Wine's own programs, the build tests' scratch
 # builds (scratch/) come and go while tests run, and the benchmark's folder
 # (benchmark/) holds NSIS's installers, whose manifests name any processor:
 # none of them is searched.
@@ -26,7 +26,7 @@ expected_processor() {
 # The folders of a build that hold what is not its own build's output.
 passed_over=(-false)
 for folder in "$@"; do
-  passed_over+=(-o -path "${folder%/}/bench" -o -path "${folder%/}/scratch" -o -path "${folder%/}/benchmark")
+  passed_over+=(-o -path "${folder%/}/sandbox" -o -path "${folder%/}/scratch" -o -path "${folder%/}/benchmark")
 done
 
 checked=0 failed=0

@@ -6,7 +6,7 @@
 # same as the changed file (for an SVG, the build's rendering of it). The
 # installer, rebuilt with a changed payload item, then installs the new
 # bytes, which it does only if their checksum matches.
-# The exe read back is the shipped 32-bit one; where the bench runs the
+# The exe read back is the shipped 32-bit one; where the sandbox runs the
 # x86-64 build, that build, rebuilt after the changes, installs.
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/lib.sh"

@@ -1,7 +1,7 @@
 # Sourced by the build tests: two scratch builds of the installer, each from
 # its own copy of the sources as they are now (committed or not), as a
 # packager builds it (scripts/build.sh, no tests), in two places that differ
-# in name and depth. Where the bench runs the x86-64 build, the first place
+# in name and depth. Where the sandbox runs the x86-64 build, the first place
 # has one of those too, for the installation that follows its rebuilds.
 set -euo pipefail
 KORDEX_ROOT=${KORDEX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
@@ -20,7 +20,7 @@ scratch_copy() {
     tar -C "$dest" -xf -
 }
 
-# Builds the copy in PLACE/src for ARCH (i686, or x86_64 for the bench's
+# Builds the copy in PLACE/src for ARCH (i686, or x86_64 for the sandbox's
 # installs where no 32-bit code runs) into PLACE/build, or PLACE/build-x86_64:
 # `scratch_build PLACE ARCH [CMAKE-ARGS...]`.
 scratch_build() {

@@ -17,7 +17,7 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj '/CN=KORdex test signer'
 openssl pkcs12 -export -inkey key.pem -in cert.pem -out signer.pfx -passout env:SIGNER_PASSWORD ||
   e2e_fail "openssl could not make the PKCS#12 file"
 # Without an EXE the script signs the one in the build folder. The checks
-# read the shipped 32-bit installer, whichever build the bench runs.
+# read the shipped 32-bit installer, whichever build the sandbox runs.
 unsigned=$folder/unsigned.exe
 cp "$KORDEX_SHIPPED_BUILD/KORdexSetup.exe" "$unsigned"
 cp "$unsigned" build/KORdexSetup.exe
@@ -49,7 +49,7 @@ if osslsigncode verify -CAfile cert.pem -in tampered.exe >tampered.log 2>&1; the
 fi
 grep -q MISMATCH tampered.log || { cat tampered.log; e2e_fail "the changed exe fails for another reason than its digest"; }
 
-# Where the bench runs the x86-64 build, that one is signed alike to install.
+# Where the sandbox runs the x86-64 build, that one is signed alike to install.
 if [[ $KORDEX_ARCH != i686 ]]; then
   cp "$KORDEX_BUILD/KORdexSetup.exe" "$exe"
   KORDEX_SIGN_PASSWORD=$SIGNER_PASSWORD sign || e2e_fail "signing the $KORDEX_ARCH build failed"

@@ -19,7 +19,7 @@ for row in "${rows[@]}"; do
   kordex=$(e2e_c "$prefix" 'C:\Kordex')
   data=$prefix/drive-d
   mkdir -p "$data/Kordex"
-  bench_map "$prefix" d: "$data"
+  sandbox_map "$prefix" d: "$data"
   ln -s "$data/Kordex" "$kordex"
   kept=
   if [[ $holds == database ]]; then

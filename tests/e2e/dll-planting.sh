@@ -14,7 +14,7 @@ prefix=$(e2e_prefix)
 
 # The control: a program without hardening does load planted copies of the
 # DLLs Wine looks for beside the program, so the markers mean something.
-bench_wine "$prefix" wine 'K:\tests\planting\naive_loader.exe' "${planted[@]/%/.dll}" </dev/null >/dev/null 2>&1 || true
+sandbox_wine "$prefix" wine 'K:\tests\planting\naive_loader.exe' "${planted[@]/%/.dll}" </dev/null >/dev/null 2>&1 || true
 for name in dwmapi propsys userenv cryptbase ntmarta profapi; do
   [[ -e $folder/$name.dll.loaded ]] || e2e_fail "control: the unhardened loader did not load the planted $name.dll"
 done

@@ -18,9 +18,9 @@ folder_prefix() {
   prefix=$(e2e_prefix root "$@")
   mkdir -p "$prefix/drive-d/Apps" "$prefix/drive-d/Data" "$prefix/drive-e/Programs"
   printf 'ADATOK' >"$prefix/drive-d/.windows-label"
-  bench_map "$prefix" d: "$prefix/drive-d"
-  bench_map "$prefix" e: "$prefix/drive-e"
-  bench_map "$prefix" x: "$prefix/gone"
+  sandbox_map "$prefix" d: "$prefix/drive-d"
+  sandbox_map "$prefix" e: "$prefix/drive-e"
+  sandbox_map "$prefix" x: "$prefix/gone"
   echo "$prefix"
 }
 
@@ -42,7 +42,7 @@ browse_marked() {
 }
 
 prefix=$(folder_prefix)
-user=$(bench_profile_user "$prefix")
+user=$(sandbox_profile_user "$prefix")
 e2e_registry "$prefix" product="Windows 7 Ultimate"
 
 # The layout, the default destination, cancelling, the Documents destination
@@ -358,7 +358,7 @@ scaled() { echo $((($1 * $2 * 2 + 96) / 192)); }  # rounds to nearest as the ins
 for dpi in 96 144; do
   for theme in on off; do
     prefix=$(folder_prefix "$dpi-$theme")
-    user=$(bench_profile_user "$prefix")
+    user=$(sandbox_profile_user "$prefix")
     e2e_registry "$prefix" product="Windows 7 Ultimate" dpi="$dpi" theme="$theme"
     e2e_drive "$prefix" DIALOG="$DIALOG" USER="$user" SHOTS="$shots" LOOK="$dpi-$theme" \
       W="$(scaled 321 "$dpi")" H="$(scaled 273 "$dpi")" ROW="$(scaled 16 "$dpi")" \

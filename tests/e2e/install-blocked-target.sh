@@ -17,7 +17,7 @@ for row in "${rows[@]}"; do
   read -r blocked reason <<<"$row"
   prefix=$(e2e_prefix user "$blocked")
   kordex=$(e2e_c "$prefix" 'C:\Kordex')
-  bench_as_owner "$prefix" mkdir "$kordex"
+  sandbox_as_owner "$prefix" mkdir "$kordex"
   # A real program, so that it can run; the appended line tells it apart.
   { cat "$PAYLOAD/kordex.exe"; echo "an earlier kordex.exe"; } >"$kordex/kordex.exe"
   chown --reference="$prefix" "$kordex/kordex.exe"

@@ -7,9 +7,9 @@
 # The destination is D:\Kordex on a small drive of its own (a tmpfs that
 # counts in 4 KiB pages: the sample kordex.exe takes 4, every other item 1).
 source "$(dirname "$0")/lib.sh"
-bench_require_root "mount a small drive"
+sandbox_require_root "mount a small drive"
 prefix=$(e2e_prefix user)
-drive=$(bench_small_drive "$prefix" d 128k)
+drive=$(sandbox_small_drive "$prefix" d 128k)
 e2e_registry "$prefix" homedrive=D:
 kordex=$drive/Kordex
 items=(kordex.exe datacore.kdx libeay32.dll ssleay32.dll olvass_el.txt)
@@ -24,7 +24,7 @@ leave_free() {
 
 # An earlier installation: files the user knows, and their database.
 earlier_installation() {
-  bench_as_owner "$prefix" mkdir -p "$kordex/excel" "$kordex/xml"
+  sandbox_as_owner "$prefix" mkdir -p "$kordex/excel" "$kordex/xml"
   local item
   for item in "${items[@]}"; do
     echo "the earlier $item" >"$kordex/$item"

@@ -37,15 +37,15 @@ for row in "${rows[@]}"; do
   desktop=$(e2e_desktop "$prefix")
   case $case in
     excel-is-a-file)
-      bench_as_owner "$prefix" mkdir "$kordex"
-      bench_as_owner "$prefix" touch "$kordex/excel"
+      sandbox_as_owner "$prefix" mkdir "$kordex"
+      sandbox_as_owner "$prefix" touch "$kordex/excel"
       ;;
     desktop-read-only) chmod 555 "$desktop" ;;
     no-home-drive)
       # Mapped before Wine first looks at the drives.
-      bench_as_owner "$prefix" mkdir "$prefix/drive-d"
-      bench_map "$prefix" d: "$prefix/drive-d"
-      bench_reg "$prefix" 'HKCU\Volatile Environment' HOMEDRIVE delete
+      sandbox_as_owner "$prefix" mkdir "$prefix/drive-d"
+      sandbox_map "$prefix" d: "$prefix/drive-d"
+      sandbox_reg "$prefix" 'HKCU\Volatile Environment' HOMEDRIVE delete
       ;;
   esac
 

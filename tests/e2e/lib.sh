@@ -2,8 +2,8 @@
 # driver to run scripts in it, and checks on the Linux side.
 set -euo pipefail
 KORDEX_ROOT=${KORDEX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
-source "$KORDEX_ROOT/scripts/bench.sh"
-bench_require_display
+source "$KORDEX_ROOT/scripts/sandbox.sh"
+sandbox_require_display
 
 E2E_NAME=$(basename "$0" .sh)
 DRIVER='K:\tests\e2e\driver\driver.exe'
@@ -21,12 +21,12 @@ mapfile -t E2E_ITEMS < <(awk '/^[0-9]/ { print $2 }' "$KORDEX_ROOT/payload/items
 # passed are removed; a failed one's are kept for a look.
 e2e_finish() {
   local status=$? prefix
-  for prefix in "$BENCH/prefixes/$E2E_NAME" "$BENCH/prefixes/$E2E_NAME".*; do
+  for prefix in "$SANDBOX/prefixes/$E2E_NAME" "$SANDBOX/prefixes/$E2E_NAME".*; do
     [[ -d $prefix ]] || continue
-    bench_stop_server "$prefix"
+    sandbox_stop_server "$prefix"
     if ((status == 0)); then rm -rf "$prefix"; fi
   done
-  if [[ -d $BENCH/drives ]]; then bench_release_drives "$E2E_NAME"; fi
+  if [[ -d $SANDBOX/drives ]]; then sandbox_release_drives "$E2E_NAME"; fi
   case $status in
     0) echo "$E2E_NAME: passed" ;;
     77) echo "$E2E_NAME: skipped" ;;
@@ -38,7 +38,7 @@ trap e2e_finish EXIT
 # A fresh prefix for this scenario: `e2e_prefix [root|user] [suffix]`.
 e2e_prefix() {
   local who=${1:-root} name=$E2E_NAME${2:+.$2}
-  bench_prefix "$name" "$who"
+  sandbox_prefix "$name" "$who"
 }
 
 # Pausing a driver script for work on the Linux side (filling a disk,
@@ -80,12 +80,12 @@ e2e_drive() {
   chown --reference="$prefix" "$script"
   local status=0
   # E2E_DRIVER_LAUNCH: what the driver is started through (e2e_drive_traced).
-  bench_wine "$prefix" ${E2E_DRIVER_LAUNCH[@]+"${E2E_DRIVER_LAUNCH[@]}"} \
+  sandbox_wine "$prefix" ${E2E_DRIVER_LAUNCH[@]+"${E2E_DRIVER_LAUNCH[@]}"} \
     wine "$DRIVER" 'C:\scenario.txt' INSTALLER="$INSTALLER" CAPTION="$MAIN_CAPTION" TOOLS="$TOOLS" "$@" \
     </dev/null >"$log" 2>&1 || status=$?
   cat "$log"
   # A driver whose Wine server was stopped under it (another test run's
-  # bench stop) exits with 0 without having finished: only its PASS counts.
+  # sandbox stop) exits with 0 without having finished: only its PASS counts.
   if ((status == 0)) && ! grep -q '^PASS ' "$log"; then
     echo "$E2E_NAME: the driver ended before its script did" >&2
     status=1
@@ -156,33 +156,33 @@ e2e_registry() {
   for setting in "$@"; do
     local name=${setting%%=*} value=${setting#*=}
     case $name in
-      product) bench_reg "$prefix" "$cv" ProductName REG_SZ "$value" ;;
-      product-dword) bench_reg "$prefix" "$cv" ProductName REG_DWORD "$value" ;;
-      homedrive) bench_reg "$prefix" "$volatile" HOMEDRIVE REG_SZ "$value" ;;
-      homepath) bench_reg "$prefix" "$volatile" HOMEPATH REG_SZ "$value" ;;
-      personal) bench_reg "$prefix" "$usf" Personal REG_EXPAND_SZ "$value" ;;
-      personal-dword) bench_reg "$prefix" "$usf" Personal REG_DWORD "$value" ;;
+      product) sandbox_reg "$prefix" "$cv" ProductName REG_SZ "$value" ;;
+      product-dword) sandbox_reg "$prefix" "$cv" ProductName REG_DWORD "$value" ;;
+      homedrive) sandbox_reg "$prefix" "$volatile" HOMEDRIVE REG_SZ "$value" ;;
+      homepath) sandbox_reg "$prefix" "$volatile" HOMEPATH REG_SZ "$value" ;;
+      personal) sandbox_reg "$prefix" "$usf" Personal REG_EXPAND_SZ "$value" ;;
+      personal-dword) sandbox_reg "$prefix" "$usf" Personal REG_DWORD "$value" ;;
       desktop)
-        bench_reg "$prefix" "$usf" Desktop REG_EXPAND_SZ "$value"
-        bench_reg "$prefix" "$sf" Desktop REG_SZ "$value"
+        sandbox_reg "$prefix" "$usf" Desktop REG_EXPAND_SZ "$value"
+        sandbox_reg "$prefix" "$sf" Desktop REG_SZ "$value"
         ;;
-      dpi) bench_reg "$prefix" 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$value" ;;
-      theme) bench_reg "$prefix" 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' ThemeActive REG_SZ \
+      dpi) sandbox_reg "$prefix" 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$value" ;;
+      theme) sandbox_reg "$prefix" 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' ThemeActive REG_SZ \
         "$([[ $value == on ]] && echo 1 || echo 0)" ;;
       # Access keys always underlined (bit 0x20 of the first byte), or only after Alt.
-      keyboard-cues) bench_reg "$prefix" 'HKCU\Control Panel\Desktop' UserPreferencesMask REG_BINARY \
+      keyboard-cues) sandbox_reg "$prefix" 'HKCU\Control Panel\Desktop' UserPreferencesMask REG_BINARY \
         "$([[ $value == on ]] && echo 30 || echo 10)00028012000000" ;;
       *) e2e_fail "unknown registry setting $name" ;;
     esac
   done
 }
 
-# The Linux path of the bench user's profile folder in a prefix.
+# The Linux path of the sandbox user's profile folder in a prefix.
 e2e_profile() {
-  echo "$1/drive_c/users/$(bench_profile_user "$1")"
+  echo "$1/drive_c/users/$(sandbox_profile_user "$1")"
 }
 
-# The Linux path of the bench user's desktop folder in a prefix.
+# The Linux path of the sandbox user's desktop folder in a prefix.
 e2e_desktop() {
   echo "$(e2e_profile "$1")/Desktop"
 }
@@ -195,7 +195,7 @@ e2e_run() {
   shift
   out=$(mktemp)
   err=$(mktemp)
-  bench_wine "$prefix" wine "$@" </dev/null >"$out" 2>"$err" || status=$?
+  sandbox_wine "$prefix" wine "$@" </dev/null >"$out" 2>"$err" || status=$?
   cat "$out"
   cat "$err" >&2
   rm -f "$out" "$err"

@@ -5,10 +5,10 @@
 # folder that already holds files, and clicking the same button twice.
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix)
-user=$(bench_profile_user "$prefix")
+user=$(sandbox_profile_user "$prefix")
 data=$prefix/drive-d
 mkdir -p "$data"
-bench_map "$prefix" d: "$data"
+sandbox_map "$prefix" d: "$data"
 shots=$KORDEX_BUILD/tests/e2e/shots
 mkdir -p "$shots"
 e2e_registry "$prefix" product="Windows 7 Ultimate"

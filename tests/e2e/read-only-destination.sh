@@ -9,7 +9,7 @@
 source "$(dirname "$0")/lib.sh"
 prefix=$(e2e_prefix user)
 e2e_registry "$prefix" product="Windows 7 Ultimate"
-bench_as_owner "$prefix" mkdir -p "$prefix/drive_c/Locked/Kordex" "$prefix/drive_c/Closed"
+sandbox_as_owner "$prefix" mkdir -p "$prefix/drive_c/Locked/Kordex" "$prefix/drive_c/Closed"
 chmod 555 "$prefix/drive_c/Locked/Kordex" "$prefix/drive_c/Closed"
 
 # The log of the failed check, its waiting entry ending in WAITING, then

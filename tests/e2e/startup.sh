@@ -16,7 +16,7 @@ start ${INSTALLER}
 window ${CAPTION}
 expect-module comctl32.dll ${COMMON_CONTROLS_6}
 expect-client 417 473
-# Centred on the bench's 1280 x 1024 screen: the frame adds 3 pixels a
+# Centred in the sandbox's 1280 x 1024 screen: the frame adds 3 pixels a
 # side and a caption of 19, so (1280 - 423) / 2 and (1024 - 498) / 2.
 expect-window-rect 428 263 423 498
 # Fixed single border, system menu and minimise only.

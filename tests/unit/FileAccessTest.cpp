@@ -41,7 +41,7 @@ TEST_CASE("a folder that does not exist, or an empty path, answers no") {
 }
 
 TEST_CASE("a folder the user may only read answers no") {
-    // Made read-only (mode 555) by the bench in the unit-test prefix: Wine
+    // Made read-only (mode 555) by the sandbox in the unit-test prefix: Wine
     // derives the folder's access list from the mode.
     REQUIRE(GetFileAttributesW(L"C:\\kordex-readonly") != INVALID_FILE_ATTRIBUTES);
     CHECK_FALSE(HasFileAccess(FILE_WRITE_EA, L"C:\\kordex-readonly\\"));
