@@ -23,7 +23,9 @@ const wchar_t kRunInProgress[] = L"Telepítés folyamatban";
 // pays next to nothing for it.
 constexpr DWORD kReadMessagesEveryMs = 200;
 
-std::wstring CopyStepText(const PayloadItem& item) { return std::wstring(L"> ") + item.fileName + L" file másolása..."; }
+std::wstring CopyStepText(const PayloadItem& item) {
+    return std::wstring(L"> ") + item.fileName + L" file másolása...";
+}
 
 // Sets a flag while it lives, also when an error ends the run.
 class RunningScope {

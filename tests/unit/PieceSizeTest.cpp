@@ -69,7 +69,7 @@ const std::vector<DWORD> kLarge = {24 * kMB, 235, 160, 160, 982};
 
 }  // namespace
 
-TEST_CASE("a flush's fixed cost is paid about once for the bytes' own time, and no piece keeps the window long, on a busy machine too") {
+TEST_CASE("a flush's fixed cost is paid about once for the bytes' own time, and no piece keeps the window long") {
     // A flash stick or SD card formatted FAT: each flush rewrites the
     // allocation tables and empties the device's cache, whatever it wrote.
     const Medium media[] = {
