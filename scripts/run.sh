@@ -21,7 +21,7 @@ if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then
   export KORDEX_DISPLAY=$DISPLAY
 else
   # Reuse the sandbox's screen if a test run has one up; stop only our own.
-  [[ -s $SANDBOX/display ]] && own_screen=0 || own_screen=1
+  sandbox_screen_up && own_screen=0 || own_screen=1
   sandbox_start_screen
 fi
 mkdir -p "$SANDBOX" && chmod 755 "$SANDBOX"

@@ -49,11 +49,14 @@ sandbox_require_display() {
   xdpyinfo -display "$display" >/dev/null 2>&1 || sandbox_fail "the screen $display does not answer"
 }
 
+# Whether the sandbox's screen is up and answers.
+sandbox_screen_up() {
+  [[ -s $SANDBOX/display ]] && xdpyinfo -display "$(cat "$SANDBOX/display")" >/dev/null 2>&1
+}
+
 sandbox_start_screen() {
   mkdir -p "$SANDBOX"
-  if [[ -s $SANDBOX/display ]] && xdpyinfo -display "$(cat "$SANDBOX/display")" >/dev/null 2>&1; then
-    return 0
-  fi
+  sandbox_screen_up && return 0
   local n
   for n in $(seq 91 140); do
     [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
@@ -73,8 +76,13 @@ sandbox_start_screen() {
 }
 
 sandbox_stop_screen() {
-  if [[ -s $SANDBOX/xvfb.pid ]]; then
-    kill "$(cat "$SANDBOX/xvfb.pid")" 2>/dev/null || true
+  local pid display
+  pid=$(cat "$SANDBOX/xvfb.pid" 2>/dev/null) || true
+  display=$(cat "$SANDBOX/display" 2>/dev/null) || true
+  # A PID file outlives its Xvfb, and PIDs come round again within minutes
+  # where Wine starts many processes: only the Xvfb of our display goes.
+  if [[ -n $pid && -n $display ]] && tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q "^Xvfb $display "; then
+    kill "$pid" 2>/dev/null || true
   fi
   rm -f "$SANDBOX/xvfb.pid" "$SANDBOX/display"
 }
