@@ -74,7 +74,15 @@ declare -A titles=([release]="6.6 MB" [large]="60 MB")
 caption='KORdex v1.2 - program telepítő'
 nsis_caption='KORdex Setup: Installation Folder'
 
+# A screen that a test run has up is used and left up; one started here is
+# stopped when the script ends, however it ends.
+if [[ -s $BENCH/display ]] && xdpyinfo -display "$(cat "$BENCH/display")" >/dev/null 2>&1; then
+  own_screen=0
+else
+  own_screen=1
+fi
 bench_start_screen
+((own_screen)) && trap bench_stop_screen EXIT
 mkdir -p "$BENCH" && chmod 755 "$BENCH"
 bench_make_template "$BENCH/template-root"
 
