@@ -10,6 +10,9 @@
 #include "gui/PictureButton.h"
 #include "gui/SpeedButton.h"
 #include "win/Error.h"
+#include "win/Library.h"
+
+#include <imm.h>
 
 #include <algorithm>
 #include <numeric>
@@ -100,7 +103,14 @@ int TextWidth(HFONT font, const wchar_t* text) {
 // tabbing into it leaves the log unselected.
 class ReadOnlyMemo : public SubclassedWindow {
 public:
-    explicit ReadOnlyMemo(HWND memo) : SubclassedWindow(memo) {}
+    explicit ReadOnlyMemo(HWND memo) : SubclassedWindow(memo) {
+        // Nothing is typed into it, so it needs no input method: without a
+        // context its first focus, at the window's activation, makes none
+        // (under Wine some 9 ms of the start).
+        static const auto associate =
+            win::SystemFunction<decltype(&::ImmAssociateContext)>(L"imm32.dll", "ImmAssociateContext");
+        if (associate) associate(memo, nullptr);
+    }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {

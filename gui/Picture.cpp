@@ -22,19 +22,23 @@ unsigned Multiply(unsigned value, unsigned alpha) { return (value * alpha + 127)
 
 Pixel Compose(unsigned a, unsigned r, unsigned g, unsigned b) { return (a << 24) | (r << 16) | (g << 8) | b; }
 
-// A DIB of the pixels, or none where GDI cannot make one.
-win::GdiObject CreateBitmap(int width, int height, const std::vector<Pixel>& pixels) {
+// A DIB of the colour pixels above the grey ones, or none where GDI cannot
+// make one.
+win::GdiObject CreateLooksBitmap(int width, int height, const std::vector<Pixel>& colour,
+                                 const std::vector<Pixel>& grey) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down, as the pixels are kept
+    info.bmiHeader.biHeight = -2 * height;  // top-down, as the pixels are kept
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     win::GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits) return win::GdiObject();
-    std::memcpy(bits, pixels.data(), pixels.size() * sizeof(Pixel));
+    auto* pixels = static_cast<Pixel*>(bits);
+    std::memcpy(pixels, colour.data(), colour.size() * sizeof(Pixel));
+    std::memcpy(pixels + colour.size(), grey.data(), grey.size() * sizeof(Pixel));
     return bitmap;
 }
 
@@ -174,17 +178,18 @@ Picture Picture::Scaled(int width, int height) const {
 }
 
 void Picture::Draw(HDC dc, int x, int y, bool grey, BYTE opacity) const {
-    win::GdiObject& bitmap = grey ? greyBitmap_ : colourBitmap_;
-    if (!bitmap) bitmap = CreateBitmap(width_, height_, grey ? grey_ : colour_);
-    if (!bitmap) return;
-    win::MemoryDc source(CreateCompatibleDC(dc));
-    if (!source) return;
-    win::SelectedObject selected(source.get(), bitmap.get());
+    if (!looksDc_) {
+        win::GdiObject looks = CreateLooksBitmap(width_, height_, colour_, grey_);
+        win::MemoryDc looksDc(looks ? CreateCompatibleDC(nullptr) : nullptr);
+        if (!looksDc || !SelectObject(looksDc.get(), looks.get())) return;
+        looks_ = std::move(looks);
+        looksDc_ = std::move(looksDc);
+    }
     BLENDFUNCTION blend{};
     blend.BlendOp = AC_SRC_OVER;
     blend.SourceConstantAlpha = opacity;
     blend.AlphaFormat = AC_SRC_ALPHA;
-    GdiAlphaBlend(dc, x, y, width_, height_, source.get(), 0, 0, width_, height_, blend);
+    GdiAlphaBlend(dc, x, y, width_, height_, looksDc_.get(), 0, grey ? height_ : 0, width_, height_, blend);
 }
 
 }  // namespace gui

@@ -1,6 +1,8 @@
 // A 32-bit picture with an alpha channel, ready for GdiAlphaBlend: colours
 // premultiplied by their opacity once at load, and a grey copy beside it.
-// The bitmaps GDI blends from are made at the first draw: a picture that is
+// What GDI blends from is made once, at the first draw: one bitmap with both
+// looks, the colour above the grey, selected into a memory context that the
+// picture keeps, so that every draw is a single blend. A picture that is
 // only read or scaled, as a button's is before its window first paints,
 // costs the start-up no GDI objects.
 #pragma once
@@ -33,7 +35,6 @@ public:
     static Picture FromTga(const void* data, std::size_t size);
 
     Picture(Picture&&) = default;
-    Picture& operator=(Picture&&) = default;
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -55,8 +56,10 @@ private:
     int height_ = 0;
     std::vector<Pixel> colour_;
     std::vector<Pixel> grey_;
-    mutable win::GdiObject colourBitmap_;
-    mutable win::GdiObject greyBitmap_;
+    // Both looks, and the context they are selected into; the context goes
+    // first, which lets go of the bitmap.
+    mutable win::GdiObject looks_;
+    mutable win::MemoryDc looksDc_;
 };
 
 }  // namespace gui

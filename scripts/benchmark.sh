@@ -74,7 +74,11 @@ declare -A titles=([release]="6.6 MB" [large]="60 MB")
 caption='KORdex v1.2 - program telepítő'
 nsis_caption='KORdex Setup: Installation Folder'
 
+# A screen that a test run has up is used and left up; one started here is
+# stopped when the script ends, however it ends.
+sandbox_screen_up && own_screen=0 || own_screen=1
 sandbox_start_screen
+((own_screen)) && trap sandbox_stop_screen EXIT
 mkdir -p "$SANDBOX" && chmod 755 "$SANDBOX"
 sandbox_make_template "$SANDBOX/template-root"
 
