@@ -104,9 +104,9 @@ int TextWidth(HFONT font, const wchar_t* text) {
 class ReadOnlyMemo : public SubclassedWindow {
 public:
     explicit ReadOnlyMemo(HWND memo) : SubclassedWindow(memo) {
-        // Nothing is typed into it, so it needs no input method: without a
-        // context its first focus, at the window's activation, makes none
-        // (under Wine some 9 ms of the start).
+        // Nothing is typed into it, so it needs no input method: with no
+        // context, its focus (the window's first activation gives it the
+        // focus) activates none.
         static const auto associate =
             win::SystemFunction<decltype(&::ImmAssociateContext)>(L"imm32.dll", "ImmAssociateContext");
         if (associate) associate(memo, nullptr);
