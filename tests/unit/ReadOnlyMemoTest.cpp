@@ -16,7 +16,7 @@ enum { idMemo = 101, idEdit };
 class MemoForm : public gui::Form<MemoForm> {
 public:
     MemoForm() {
-        RegisterClassOnce(L"KORdexReadOnlyMemoTestForm", nullptr, nullptr);
+        RegisterWindowObjectClass(L"KORdexReadOnlyMemoTestForm", nullptr, nullptr);
         Build(kForm, kControls);
     }
 
@@ -30,10 +30,9 @@ private:
 
 const gui::FormLayout MemoForm::kForm{L"KORdexReadOnlyMemoTestForm", L"Memo", 200, 80, WS_POPUP, WS_EX_CONTROLPARENT,
                                       L"Tahoma", 8};
-// name, kind, id, container, geometry, text, options, tab order
 const gui::ControlLayout<MemoForm> MemoForm::kControls[2] = {
-    {{L"memo", gui::ControlKind::Memo, idMemo, nullptr, {10, 5, 180, 40}, L"", 0, 0, 0}, &MemoForm::memo, nullptr},
-    {{L"edit", gui::ControlKind::Edit, idEdit, nullptr, {10, 50, 180, 21}, L"", 0, 1, 0}, &MemoForm::edit, nullptr},
+    {gui::Control(L"memo", gui::ControlKind::Memo, idMemo).At(10, 5).Size(180, 40).Tab(0), &MemoForm::memo, nullptr},
+    {gui::Control(L"edit", gui::ControlKind::Edit, idEdit).At(10, 50).Size(180, 21).Tab(1), &MemoForm::edit, nullptr},
 };
 
 // Whether the window has an input context; released again at once.
